@@ -1,0 +1,19 @@
+#pragma once
+// Small string and folder routines that many parts of the system call.
+// Strings are byte strings; paths use the platform separator '/'.
+#include <string>
+
+namespace quill {
+
+std::string PadLeftZeros(const std::string& text, int length);
+std::string AddBackslash(const std::string& path);   // appends the platform separator
+// Creates the folder with all missing parents, then makes it the current
+// directory. Silent on failure; an empty path does nothing.
+void EnsureFolder(const std::string& path);
+// Cuts the text before the first `separator`; the text keeps what follows it.
+std::string NextToken(std::string& text, char separator);
+std::string NextField(std::string& text);  // NextToken with the "Separator" setting
+std::string RemoveExtension(const std::string& fileName, const std::string& extension);
+std::string RightChars(const std::string& text, int count);
+
+}  // namespace quill

@@ -1,0 +1,62 @@
+#pragma once
+// File-system operations the label folders rely on, with the Windows
+// behaviour the rest of the system expects (case-insensitive patterns,
+// renames that never replace, "file in use" detection).
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quill::platform {
+
+struct FileEntry {
+    std::string name;          // file name only, no folder
+    bool isFolder = false;
+    std::int64_t size = 0;
+    std::int64_t lastWriteNs = 0;  // nanoseconds since the epoch
+};
+
+// Entries of `folder` whose names match `pattern` ('*' and '?' wildcards,
+// letters compared without regard to case). Dot files are listed; "." and
+// ".." are not. A missing or unreadable folder gives an empty list.
+std::vector<FileEntry> ListFiles(const std::string& folder, const std::string& pattern);
+
+// Case-insensitive wildcard match of a single name ('*', '?').
+bool MatchesPattern(const std::string& name, const std::string& pattern);
+
+std::optional<std::int64_t> LastWriteTimeNs(const std::string& path);
+bool FileExists(const std::string& path);    // a regular file (or anything not a folder)
+bool FolderExists(const std::string& path);
+
+// Renames `from` to `to`; fails (returns false, nothing changed) when `to`
+// already exists. Works across folders of one file system.
+bool RenameNoReplace(const std::string& from, const std::string& to);
+
+bool DeleteFile(const std::string& path);
+
+// True while another process may still be writing the file: a write lease
+// cannot be taken (someone holds it open), or, where leases are not
+// available, its size or modification time changed within `quietMs`.
+bool IsFileInUse(const std::string& path, int quietMs = 500);
+
+// Creates the folder with all missing parents; true when it exists afterwards.
+bool CreateFolders(const std::string& path);
+
+std::string CurrentDirectory();              // without trailing separator
+bool SetCurrentDirectory(const std::string& path);
+
+// The read-only attribute: all write permission bits clear. Root can still
+// write such a file, so only the mode bits are looked at.
+bool IsReadOnly(const std::string& path);
+bool SetReadOnly(const std::string& path, bool readOnly);
+
+// `folder` + `name` when it exists; otherwise the first entry of `folder`
+// whose name equals `name` without regard to case; otherwise `folder` + `name`.
+std::string FindCaseInsensitive(const std::string& folder, const std::string& name);
+
+// Whole file as bytes; nullopt when it cannot be read.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+// Writes through a temporary file and a rename, so readers never see half a file.
+bool WriteWholeFile(const std::string& path, const std::string& bytes);
+
+}  // namespace quill::platform
