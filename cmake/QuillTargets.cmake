@@ -1,8 +1,12 @@
 # One library per subsystem folder: every .cpp of the folder, headers reached
 # as "folder/File.h" from the source root.
+# EXCLUDE names files that belong to a program instead (its main).
 function(quill_library name)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPS;EXCLUDE" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  foreach(excluded ${ARG_EXCLUDE})
+    list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${excluded})
+  endforeach()
   if(NOT sources)
     # a subsystem whose code has not arrived yet
     add_library(${name} INTERFACE)

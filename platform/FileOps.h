@@ -39,6 +39,10 @@ bool DeleteFile(const std::string& path);
 // available, its size or modification time changed within `quietMs`.
 bool IsFileInUse(const std::string& path, int quietMs = 500);
 
+// The quiet-period test on its own: the size or modification time of the
+// file changed within `quietMs` (waits that long).
+bool IsFileChanging(const std::string& path, int quietMs);
+
 // Creates the folder with all missing parents; true when it exists afterwards.
 bool CreateFolders(const std::string& path);
 
@@ -57,6 +61,7 @@ std::string FindCaseInsensitive(const std::string& folder, const std::string& na
 // Whole file as bytes; nullopt when it cannot be read.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 // Writes through a temporary file and a rename, so readers never see half a file.
+// Like Windows, refuses a target that carries the read-only attribute.
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
 
 }  // namespace quill::platform

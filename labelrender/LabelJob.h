@@ -1,0 +1,104 @@
+#pragma once
+// The job interface of our label-rendering library. Callers drive it the way
+// label programs drive such libraries: define variables, start a print job
+// on a design, print one label per call, end the job. Results are 0 for
+// success or one of the negative codes below.
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quill::labelrender {
+
+// Variable types, with the values callers and stored settings use.
+enum class VariableType : unsigned {
+    Text = 0x10000000,
+    Barcode = 0x40000006,     // Interleaved 2 of 5 unless the design's object says otherwise
+    DataMatrix = 0x40000044,
+};
+
+inline constexpr int LL_PROJECT_LABEL = 1;
+inline constexpr int LL_PRINT_NORMAL = 0x100;
+inline constexpr int LL_PRINT_PREVIEW = 0x200;
+
+// LlSetOption numbers
+inline constexpr int LL_OPTION_CODEPAGE = 70;
+inline constexpr int LL_OPTION_TABREPRESENTATIONCODE = 15;
+inline constexpr int LL_OPTION_RETREPRESENTATIONCODE = 23;
+inline constexpr int LL_OPTION_EXPRSEPREPRESENTATIONCODE = 56;
+// LlPrintSetOption numbers
+inline constexpr int LL_PRNOPT_OFFSET = 2;   // label position: start the first page further on
+
+// Viewer actions a caller may prohibit in the preview
+enum class ViewerAction { PrintPage, PrintPageWithPrinterSelection, SendTo, SaveAs };
+
+// Error codes
+inline constexpr int LL_ERR_BAD_JOBHANDLE = -1;
+inline constexpr int LL_ERR_TASK_ACTIVE = -2;
+inline constexpr int LL_ERR_BAD_OBJECTTYPE = -3;
+inline constexpr int LL_ERR_PRINTING_JOB = -4;       // no print job active
+inline constexpr int LL_ERR_NO_BOX = -5;
+inline constexpr int LL_ERR_ALREADY_PRINTING = -6;   // busy: call LlPrint again
+inline constexpr int LL_ERR_NOT_YET_PRINTING = -7;
+inline constexpr int LL_ERR_NO_PRINTER = -11;        // no printer device available
+inline constexpr int LL_ERR_PRINTING = -12;          // error during printing (device rejected the job)
+inline constexpr int LL_ERR_ONLY_ONE_JOB = -13;
+inline constexpr int LL_ERR_NOPRINTER = -15;         // no printer available (destination missing)
+inline constexpr int LL_ERR_NOVALIDPAGES = -16;      // no preview mode possible
+inline constexpr int LL_ERR_NOPREVIEWFILES = -17;
+inline constexpr int LL_ERR_EXPRESSION = -23;        // bad field expression
+inline constexpr int LL_ERR_NOOBJECT = -29;          // no objects in design
+inline constexpr int LL_ERR_NO_TEXTOBJECT = -30;
+inline constexpr int LL_ERR_VARIABLE_NOT_FOUND = -31;
+inline constexpr int LL_ERR_UNKNOWN_VARIABLE = -35;  // design uses a variable that was not defined
+inline constexpr int LL_ERR_UNKNOWN_FIELD = -36;
+inline constexpr int LL_ERR_CFGNOTFOUND = -22;       // design file missing or unreadable
+inline constexpr int LL_ERR_CANNOT_CREATE_TEMPFILE = -46;
+inline constexpr int LL_ERR_NO_MEMORY = -102;
+inline constexpr int LL_WRN_REPEAT_DATA = -998;      // call LlPrint again for the same label
+
+struct PrinterInfo {
+    std::string name;   // destination name, at most 127 characters ("PDF" for the built-in printer)
+    std::string port;   // at most 39 characters: the CUPS device URI or the PDF folder
+};
+
+class LabelJob {
+public:
+    explicit LabelJob(int languageIndex = 0);
+    ~LabelJob();
+    LabelJob(const LabelJob&) = delete;
+    LabelJob& operator=(const LabelJob&) = delete;
+
+    void LlSetOption(int option, int value);
+    // Folder of the design's printer settings file (<design>.lbp).
+    void LlSetPrinterDefaultsDir(const std::string& folder);
+
+    void LlDefineVariableStart();   // forgets every variable
+    // Defines or redefines; the latest contents are what LlPrint prints.
+    void LlDefineVariableExt(const std::string& name, const std::string& contents, VariableType type);
+
+    // Loads the design and opens the output (printer from <design>.lbp, else
+    // the default destination). Refuses designs without objects (-29), with
+    // malformed contents (-23) or that use undefined variables (-35).
+    int LlPrintStart(int projectType, const std::string& designPath, int mode);
+    PrinterInfo LlPrintGetPrinterInfo() const;
+    int LlPrintSetOption(int option, int value);
+    // Whether the started design uses the variable.
+    bool LlPrintIsVariableUsed(const std::string& name) const;
+    int LlPrint();                  // places the next label with the current variables
+    int LlPrintEnd(int flags = 0);  // finishes the page and submits the job
+
+    void LlViewerProhibitAction(ViewerAction action);
+    // Without a window the preview is a PDF file; its path once the preview job has ended.
+    const std::string& PreviewFile() const;
+    int LlPreviewDisplay(const std::string& designFile, const std::string& designFolder, void* parentWindow);
+    int LlPreviewDeleteFiles(const std::string& designFile, const std::string& designFolder);
+
+    // Writes <design>.lbv: the first label rendered small, as JPEG.
+    int LlCreateSketch(int projectType, const std::string& designPath);
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+}  // namespace quill::labelrender
