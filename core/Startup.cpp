@@ -92,11 +92,15 @@ HelpLocation FindHelpFile(const std::string& helpLocationSetting, int languageIn
     return help;
 }
 
-void InitializeGlobals() {
+void ChooseSettingsStore() {
     Folders.StartFolder = platform::CurrentDirectory();
     Folders.ProgramFolder = ProgramFolder();
     Folders.INIFileName = "QUILL.INI";
     Folders.UseINIFile = platform::FileExists(Folders.ProgramFolder + Folders.INIFileName);
+}
+
+void InitializeGlobals() {
+    ChooseSettingsStore();
 
     Folders.LogFolder = ComputeLogFolder(Folders.ProgramFolder);
     Folders.ComputerName = platform::ComputerName();

@@ -16,6 +16,9 @@ struct HelpLocation {
 };
 HelpLocation FindHelpFile(const std::string& helpLocationSetting, int languageIndex);
 
+// The start folder, program folder and settings backend, as at start-up.
+void ChooseSettingsStore();
+
 // Set the program identity ("QuillEngine", "QuillService", "QuillPrint")
 // before calling.
 void InitializeGlobals();

@@ -59,9 +59,7 @@ public:
             }
             args.erase(args.begin(), args.begin() + 2);
         }
-        Folders.StartFolder = platform::CurrentDirectory();
-        Folders.ProgramFolder = ProgramFolder();
-        Folders.UseINIFile = platform::FileExists(Folders.ProgramFolder + Folders.INIFileName);
+        ChooseSettingsStore();
         if (args.empty()) return Usage();
         const std::string& verb = args[0];
         if (verb == "backend" && args.size() == 1) return Backend();

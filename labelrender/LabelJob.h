@@ -54,6 +54,10 @@ inline constexpr int LL_ERR_UNKNOWN_FIELD = -36;
 inline constexpr int LL_ERR_CFGNOTFOUND = -22;       // design file missing or unreadable
 inline constexpr int LL_ERR_CANNOT_CREATE_TEMPFILE = -46;
 inline constexpr int LL_ERR_NO_MEMORY = -102;
+// Codes of this library beyond the classic set; LastErrorMessage() says more.
+inline constexpr int LL_ERR_BAD_DESIGN = -50;        // design file present but not a valid design
+inline constexpr int LL_ERR_BARCODE = -51;           // contents the object's symbology cannot encode
+inline constexpr int LL_ERR_IMAGE = -52;             // an image of the design is missing or unreadable
 inline constexpr int LL_WRN_REPEAT_DATA = -998;      // call LlPrint again for the same label
 
 struct PrinterInfo {
@@ -95,6 +99,10 @@ public:
 
     // Writes <design>.lbv: the first label rendered small, as JPEG.
     int LlCreateSketch(int projectType, const std::string& designPath);
+
+    // What the last failing call went wrong on (design, object, variable,
+    // destination); empty after a call that succeeded.
+    std::string LastErrorMessage() const;
 
 private:
     struct State;

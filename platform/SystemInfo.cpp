@@ -32,6 +32,8 @@ std::string HomeFolder() {
 }  // namespace
 
 std::string ComputerName() {
+    // two engines sharing folders on one machine (tests) need two names
+    if (std::string name = Env("QUILL_COMPUTER_NAME"); !name.empty()) return name;
     char buffer[256] = {};
     if (::gethostname(buffer, sizeof buffer - 1) != 0) return "QUILLPC";
     std::string name = buffer;

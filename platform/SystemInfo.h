@@ -3,8 +3,8 @@
 
 namespace quill::platform {
 
-// Host name, first label only, at most 15 characters; "QUILLPC" when the
-// host name cannot be read.
+// $QUILL_COMPUTER_NAME when set; else the host name, first label only, at
+// most 15 characters; "QUILLPC" when the host name cannot be read.
 std::string ComputerName();
 
 // Root of the default folders: $QUILL_DATA, else /var/lib/quill for root,

@@ -56,42 +56,39 @@ TEST(VocabulariesTest, OnlyTheFirstTwoManualFieldsAreBarcodes) {
     }
 }
 
-TEST(VocabulariesTest, LegacyRunsFromLine01ToLine16) {
-    EXPECT_EQ(At(TMode::Legacy, 0).Name, "Line_01");
-    EXPECT_EQ(At(TMode::Legacy, 9).Name, "Line_10");
-    EXPECT_EQ(At(TMode::Legacy, 15).Name, "Line_16");
-}
-
-TEST(VocabulariesTest, OrsRowBlocksFollowTheHeader) {
-    EXPECT_EQ(At(TMode::DirectORS, 0).Name, "Header.Type");
-    EXPECT_EQ(At(TMode::DirectORS, 44).Name, "Header.ForeignSterileProcessDescription");
-    EXPECT_EQ(At(TMode::DirectORS, 45).Name, "Row.01.Type");
-    EXPECT_EQ(At(TMode::DirectORS, 59).Name, "Row.01.ForeignFinishingMethodDescription");
-    EXPECT_EQ(At(TMode::DirectORS, 60).Name, "Row.02.Type");
-    EXPECT_EQ(At(TMode::DirectORS, 196).Name, "Row.11.RowNumber");
-    EXPECT_EQ(At(TMode::DirectORS, 494).Name, "Row.30.ForeignFinishingMethodDescription");
-}
-
-// Designs refer to these exact spellings, including the odd ones.
-TEST(VocabulariesTest, IrregularSpellingsAreKept) {
-    EXPECT_EQ(At(TMode::Corvane, 3).Name, "BusinessunitDescription");
-    EXPECT_EQ(At(TMode::Corvane, 53).Name, "QualitygradeCode");
-    EXPECT_EQ(At(TMode::CorvanePWB, 3).Name, "BusinessUnitName");
-    EXPECT_EQ(At(TMode::DirectORS, 9).Name, "Header.DepartmenDescription");
-    EXPECT_EQ(At(TMode::Tamber, 5).Name, "WearerAdmincode");
-    EXPECT_EQ(At(TMode::VekLegacy, 49).Name, "ArticleDescription");
-}
-
-// Printing derives barcodes from these positions.
-TEST(VocabulariesTest, IdentificationCodesSitAtTheirPositions) {
-    EXPECT_EQ(At(TMode::VekLegacy, 16).Name, "IDCodeNumberPWB");
-    EXPECT_EQ(At(TMode::VekLegacy, 23).Name, "IDCodeNumberBKL");
-    EXPECT_EQ(At(TMode::Corvane, 47).Name, "IDCode");
-    EXPECT_EQ(At(TMode::Corvane, 48).Name, "SecondaryIDCode");
-    EXPECT_EQ(At(TMode::CorvanePWB, 32).Name, "IDCode");
-    EXPECT_EQ(At(TMode::CorvanePWB, 33).Name, "SecondaryIDCode");
-    EXPECT_EQ(At(TMode::Tamber, 19).Name, "CodeID");
-    EXPECT_EQ(At(TMode::CorvaneORS, 22).Name, "Header.IDCode");
+// Numbered names, row blocks, the irregular spellings designs rely on, and the
+// positions printing derives barcodes from.
+TEST(VocabulariesTest, NamesAtKnownPositions) {
+    const struct {
+        TMode mode;
+        std::size_t position;
+        const char* name;
+    } cases[] = {
+        {TMode::Legacy, 0, "Line_01"},
+        {TMode::Legacy, 15, "Line_16"},
+        {TMode::DirectORS, 0, "Header.Type"},
+        {TMode::DirectORS, 44, "Header.ForeignSterileProcessDescription"},
+        {TMode::DirectORS, 45, "Row.01.Type"},
+        {TMode::DirectORS, 59, "Row.01.ForeignFinishingMethodDescription"},
+        {TMode::DirectORS, 60, "Row.02.Type"},
+        {TMode::DirectORS, 196, "Row.11.RowNumber"},
+        {TMode::DirectORS, 494, "Row.30.ForeignFinishingMethodDescription"},
+        {TMode::Corvane, 3, "BusinessunitDescription"},
+        {TMode::Corvane, 53, "QualitygradeCode"},
+        {TMode::CorvanePWB, 3, "BusinessUnitName"},
+        {TMode::DirectORS, 9, "Header.DepartmenDescription"},
+        {TMode::Tamber, 5, "WearerAdmincode"},
+        {TMode::VekLegacy, 16, "IDCodeNumberPWB"},
+        {TMode::VekLegacy, 23, "IDCodeNumberBKL"},
+        {TMode::VekLegacy, 49, "ArticleDescription"},
+        {TMode::Corvane, 47, "IDCode"},
+        {TMode::Corvane, 48, "SecondaryIDCode"},
+        {TMode::CorvanePWB, 32, "IDCode"},
+        {TMode::CorvanePWB, 33, "SecondaryIDCode"},
+        {TMode::Tamber, 19, "CodeID"},
+        {TMode::CorvaneORS, 22, "Header.IDCode"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(At(c.mode, c.position).Name, c.name) << ModeInfo(c.mode).Word << " " << c.position;
 }
 
 }  // namespace

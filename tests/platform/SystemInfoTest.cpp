@@ -52,6 +52,11 @@ TEST(SystemInfo, ComputerNameIsAShortSingleLabel) {
     EXPECT_EQ(name.find('.'), std::string::npos);
 }
 
+TEST(SystemInfo, ComputerNameFromEnvironment) {
+    EnvOverride name("QUILL_COMPUTER_NAME", "ENGINE2");
+    EXPECT_EQ(ComputerName(), "ENGINE2");
+}
+
 TEST(SystemInfo, ExecutableFolderHoldsThisTest) {
     const std::string folder = ExecutableFolder();
     ASSERT_FALSE(folder.empty());

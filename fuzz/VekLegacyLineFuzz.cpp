@@ -1,0 +1,8 @@
+// VekLegacy lines, OEM conversion included.
+#include "fuzz/FuzzSupport.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    quill::fuzz::FuzzSeparatedLine(quill::TMode::VekLegacy, quill::VekLegacyValueCount,
+                                   quill::fuzz::SplitInput(data, size));
+    return 0;
+}

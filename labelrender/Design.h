@@ -1,0 +1,152 @@
+#pragma once
+// The design model: label and page geometry and the objects of one label.
+// It only describes; painting is LabelPainter's job, reading and writing
+// the .lbl file DesignFile's. The format is described in
+// docs/design-format.md.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "labelrender/Contents.h"
+#include "labelrender/Length.h"
+#include "labelrender/Status.h"
+
+namespace quill::labelrender {
+
+inline constexpr int kDesignFormatVersion = 1;
+
+// 0xRRGGBB
+struct Colour {
+    std::uint32_t rgb = 0x000000;
+    bool operator==(const Colour&) const = default;
+};
+
+enum class HAlign { Left, Center, Right };
+enum class VAlign { Top, Middle, Bottom };
+enum class Symbology { Interleaved2of5, Code128, Code39, Ean13, Gs1_128 };
+
+struct TextObject {
+    ContentTemplate contents;
+    std::string fontFamily = "DejaVu Sans";
+    double fontSizePt = 10.0;
+    bool bold = false;
+    bool italic = false;
+    Colour colour;
+    HAlign align = HAlign::Left;
+    VAlign valign = VAlign::Top;
+    bool wordWrap = false;
+    bool shrinkToFit = false;
+};
+
+struct BarcodeObject {
+    ContentTemplate contents;
+    Symbology symbology = Symbology::Interleaved2of5;
+    bool humanReadable = true;
+    Colour colour;
+};
+
+// ECC 200, square symbol sizes only.
+struct DataMatrixObject {
+    ContentTemplate contents;
+    Colour colour;
+};
+
+struct QrCodeObject {
+    ContentTemplate contents;
+    Colour colour;
+};
+
+// A picture file relative to the design's folder, drawn in proportion.
+struct ImageObject {
+    std::string file;
+};
+
+struct Stroke {
+    Length width = Length::mm(0.3);
+    Colour colour;
+};
+
+// From the box's top-left corner (x, y) to (x + width, y + height); the
+// only object whose width and height may be negative.
+struct LineObject {
+    Stroke stroke;
+};
+
+struct RectangleObject {
+    Stroke stroke;
+    std::optional<Colour> fill;
+    Length cornerRadius;
+};
+
+struct EllipseObject {
+    Stroke stroke;
+    std::optional<Colour> fill;
+};
+
+using ObjectKind = std::variant<TextObject, BarcodeObject, DataMatrixObject, QrCodeObject, ImageObject, LineObject,
+                                RectangleObject, EllipseObject>;
+
+// Where an object sits on the label: the box as the reader sees it, in the
+// label's coordinates (origin top-left, y down). Rotation turns the object's
+// contents clockwise inside the box.
+struct DesignObject {
+    std::string name;   // the section, "Object3"
+    Length x, y, width, height;
+    int rotation = 0;   // 0, 90, 180 or 270
+    ObjectKind kind;
+
+    // The contents' template, or nullptr for objects without contents.
+    const ContentTemplate* Contents() const;
+};
+
+std::string_view TypeName(const ObjectKind& kind);
+std::string_view SymbologyName(Symbology s);
+std::optional<Symbology> SymbologyFromName(std::string_view name);
+
+struct PageGeometry {
+    Length labelWidth = Length::mm(50);
+    Length labelHeight = Length::mm(30);
+    // Empty: the page is just large enough for the labels, margins and gaps.
+    std::optional<Length> pageWidth, pageHeight;
+    Length marginLeft, marginTop;
+    Length gapX, gapY;   // between neighbouring columns / rows
+    int rows = 1;
+    int cols = 1;
+
+    int LabelsPerPage() const { return rows * cols; }
+    Length PageWidth() const;
+    Length PageHeight() const;
+    // Top-left corner of label position `index` (row by row, 0-based).
+    Length LabelX(int index) const;
+    Length LabelY(int index) const;
+};
+
+struct Design {
+    int formatVersion = kDesignFormatVersion;
+    std::string description;
+    PageGeometry geometry;
+    std::vector<DesignObject> objects;
+
+    // Every variable the objects use, each once, in order of first use.
+    std::vector<std::string> VariableNames() const;
+    bool UsesVariable(std::string_view name) const;   // ASCII case-insensitive
+
+    // Reads a .lbl file: LL_ERR_CFGNOTFOUND when it cannot be read,
+    // LL_ERR_BAD_DESIGN, LL_ERR_BAD_OBJECTTYPE or LL_ERR_EXPRESSION when it
+    // is not a valid design.
+    static Status Load(const std::string& path, Design& out);
+    static Status Parse(std::string_view bytes, Design& out);
+    // Writes the whole file anew; false when it cannot be written.
+    bool Save(const std::string& path) const;
+    std::string ToBytes() const;
+};
+
+// Limits a design must keep: beyond them it is refused, not painted.
+inline constexpr int kMaxRowsOrColumns = 1000;
+inline constexpr Length kMinLabelSide = Length::um(1000);
+inline constexpr Length kMaxPageSide = Length::um(5'000'000);   // PDF pages end near 5 m
+
+}  // namespace quill::labelrender

@@ -1,0 +1,450 @@
+// Reading and writing the .lbl design file (docs/design-format.md).
+#include "labelrender/Design.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <map>
+
+#include "labelrender/LabelJob.h"
+#include "platform/FileOps.h"
+#include "platform/IniDocument.h"
+
+namespace quill::labelrender {
+
+namespace {
+
+using platform::IniDocument;
+
+std::string Lower(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+// A value as IniFile reads it: one pair of enclosing double quotes removed.
+std::optional<std::string> Get(const IniDocument& doc, std::string_view section, std::string_view key) {
+    auto raw = doc.Value(section, key);
+    if (!raw) return std::nullopt;
+    std::string_view value = *raw;
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
+    return std::string(value);
+}
+
+// Reads one section's keys into typed values, remembering the first problem.
+class SectionReader {
+public:
+    SectionReader(const IniDocument& doc, std::string section, Status& status)
+        : doc_(doc), section_(std::move(section)), status_(status) {}
+
+    std::optional<std::string> Text(std::string_view key) const { return Get(doc_, section_, key); }
+
+    std::string Text(std::string_view key, std::string fallback) const {
+        return Text(key).value_or(std::move(fallback));
+    }
+
+    Length Mm(std::string_view key, Length fallback, Length min, Length max) {
+        const auto text = Text(key);
+        if (!text || text->empty()) return fallback;
+        double value = 0;
+        const char* end = text->data() + text->size();
+        const auto [ptr, ec] = std::from_chars(text->data(), end, value);
+        if (ec != std::errc() || ptr != end || !std::isfinite(value) || std::fabs(value) > 1e7) {
+            Fail(key, "'" + *text + "' is not a length in millimetres");
+            return fallback;
+        }
+        const Length length = Length::mm(value);
+        if (length < min || length > max) {
+            Fail(key, *text + " mm is outside " + Format(min) + " to " + Format(max) + " mm");
+            return fallback;
+        }
+        return length;
+    }
+
+    int Integer(std::string_view key, int fallback, int min, int max) {
+        const auto text = Text(key);
+        if (!text || text->empty()) return fallback;
+        int value = 0;
+        const char* end = text->data() + text->size();
+        const auto [ptr, ec] = std::from_chars(text->data(), end, value);
+        if (ec != std::errc() || ptr != end || value < min || value > max) {
+            Fail(key, "'" + *text + "' is not a whole number from " + std::to_string(min) + " to " +
+                          std::to_string(max));
+            return fallback;
+        }
+        return value;
+    }
+
+    double Number(std::string_view key, double fallback, double min, double max) {
+        const auto text = Text(key);
+        if (!text || text->empty()) return fallback;
+        double value = 0;
+        const char* end = text->data() + text->size();
+        const auto [ptr, ec] = std::from_chars(text->data(), end, value);
+        if (ec != std::errc() || ptr != end || !(value >= min && value <= max)) {
+            Fail(key, "'" + *text + "' is not a number from " + std::to_string(min) + " to " + std::to_string(max));
+            return fallback;
+        }
+        return value;
+    }
+
+    bool Flag(std::string_view key, bool fallback) {
+        const auto text = Text(key);
+        if (!text || text->empty()) return fallback;
+        const std::string v = Lower(*text);
+        if (v == "1" || v == "true" || v == "yes") return true;
+        if (v == "0" || v == "false" || v == "no") return false;
+        Fail(key, "'" + *text + "' is not 0 or 1");
+        return fallback;
+    }
+
+    // "#RRGGBB"; with `allowNone`, empty or "none" gives nullopt.
+    std::optional<Colour> ColourValue(std::string_view key, std::optional<Colour> fallback, bool allowNone) {
+        const auto text = Text(key);
+        if (!text) return fallback;
+        if (allowNone && (text->empty() || Lower(*text) == "none")) return std::nullopt;
+        unsigned value = 0;
+        if (text->size() == 7 && (*text)[0] == '#') {
+            const char* end = text->data() + text->size();
+            const auto [ptr, ec] = std::from_chars(text->data() + 1, end, value, 16);
+            if (ec == std::errc() && ptr == end) return Colour{value};
+        }
+        Fail(key, "'" + *text + "' is not a colour #RRGGBB");
+        return fallback;
+    }
+
+    template <typename Enum, std::size_t N>
+    Enum Choice(std::string_view key, Enum fallback, const std::pair<std::string_view, Enum> (&choices)[N]) {
+        const auto text = Text(key);
+        if (!text || text->empty()) return fallback;
+        for (const auto& [name, value] : choices)
+            if (Lower(name) == Lower(*text)) return value;
+        std::string allowed;
+        for (const auto& choice : choices) allowed += (allowed.empty() ? "" : ", ") + std::string(choice.first);
+        Fail(key, "'" + *text + "' is not one of " + allowed);
+        return fallback;
+    }
+
+    ContentTemplate Contents() {
+        const std::string source = Text("Contents", "");
+        std::string why;
+        auto parsed = ContentTemplate::Parse(source, &why);
+        if (!parsed) {
+            if (status_.ok()) status_ = Status::Error(LL_ERR_EXPRESSION, "[" + section_ + "] Contents: " + why);
+            return {};
+        }
+        return *parsed;
+    }
+
+    void Fail(std::string_view key, const std::string& why) {
+        if (status_.ok()) status_ = Status::Error(LL_ERR_BAD_DESIGN, "[" + section_ + "] " + std::string(key) + ": " + why);
+    }
+
+    static std::string Format(Length length) {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%.3f", length.mm());
+        std::string text = buffer;
+        while (text.back() == '0') text.pop_back();
+        if (text.back() == '.') text.pop_back();
+        return text;
+    }
+
+private:
+    const IniDocument& doc_;
+    std::string section_;
+    Status& status_;
+};
+
+constexpr std::pair<std::string_view, HAlign> kHAligns[] = {
+    {"Left", HAlign::Left}, {"Center", HAlign::Center}, {"Right", HAlign::Right}, {"Centre", HAlign::Center}};
+constexpr std::pair<std::string_view, VAlign> kVAligns[] = {
+    {"Top", VAlign::Top}, {"Middle", VAlign::Middle}, {"Bottom", VAlign::Bottom}, {"Center", VAlign::Middle}};
+
+const Length kNoLength = Length::um(0);
+
+Stroke ReadStroke(SectionReader& in) {
+    Stroke stroke;
+    stroke.width = in.Mm("LineWidth", stroke.width, kNoLength, Length::mm(100));
+    stroke.colour = in.ColourValue("LineColor", stroke.colour, false).value_or(Colour{});
+    return stroke;
+}
+
+std::optional<ObjectKind> ReadKind(const std::string& type, SectionReader& in) {
+    const std::string t = Lower(type);
+    if (t == "text") {
+        TextObject text;
+        text.contents = in.Contents();
+        text.fontFamily = in.Text("Font", text.fontFamily);
+        text.fontSizePt = in.Number("FontSize", text.fontSizePt, 0.5, 1000);
+        text.bold = in.Flag("Bold", false);
+        text.italic = in.Flag("Italic", false);
+        text.colour = in.ColourValue("Color", text.colour, false).value_or(Colour{});
+        text.align = in.Choice("Align", text.align, kHAligns);
+        text.valign = in.Choice("VAlign", text.valign, kVAligns);
+        text.wordWrap = in.Flag("WordWrap", false);
+        text.shrinkToFit = in.Flag("ShrinkToFit", false);
+        return text;
+    }
+    if (t == "barcode") {
+        BarcodeObject barcode;
+        barcode.contents = in.Contents();
+        if (const auto name = in.Text("Symbology"); name && !name->empty()) {
+            if (const auto symbology = SymbologyFromName(*name))
+                barcode.symbology = *symbology;
+            else
+                in.Fail("Symbology", "'" + *name + "' is not Interleaved2of5, Code128, Code39, EAN13 or GS1-128");
+        }
+        barcode.humanReadable = in.Flag("HumanReadable", true);
+        barcode.colour = in.ColourValue("Color", barcode.colour, false).value_or(Colour{});
+        return barcode;
+    }
+    if (t == "datamatrix") {
+        DataMatrixObject matrix;
+        matrix.contents = in.Contents();
+        matrix.colour = in.ColourValue("Color", matrix.colour, false).value_or(Colour{});
+        return matrix;
+    }
+    if (t == "qrcode") {
+        QrCodeObject qr;
+        qr.contents = in.Contents();
+        qr.colour = in.ColourValue("Color", qr.colour, false).value_or(Colour{});
+        return qr;
+    }
+    if (t == "image") {
+        ImageObject image;
+        image.file = in.Text("File", "");
+        if (image.file.empty()) in.Fail("File", "an image object needs a file");
+        return image;
+    }
+    if (t == "line") return LineObject{ReadStroke(in)};
+    if (t == "rectangle") {
+        RectangleObject rect;
+        rect.stroke = ReadStroke(in);
+        rect.fill = in.ColourValue("FillColor", std::nullopt, true);
+        rect.cornerRadius = in.Mm("CornerRadius", kNoLength, kNoLength, kMaxPageSide);
+        return rect;
+    }
+    if (t == "ellipse") {
+        EllipseObject ellipse;
+        ellipse.stroke = ReadStroke(in);
+        ellipse.fill = in.ColourValue("FillColor", std::nullopt, true);
+        return ellipse;
+    }
+    return std::nullopt;
+}
+
+// Object sections are "Object" followed by a number; they are painted in
+// the order of their numbers.
+std::optional<long> ObjectNumber(std::string_view section) {
+    if (section.size() <= 6 || Lower(section.substr(0, 6)) != "object") return std::nullopt;
+    long number = 0;
+    const char* begin = section.data() + 6;
+    const char* end = section.data() + section.size();
+    const auto [ptr, ec] = std::from_chars(begin, end, number);
+    if (ec != std::errc() || ptr != end || number < 0) return std::nullopt;
+    return number;
+}
+
+Status CheckGeometry(const PageGeometry& g) {
+    auto fail = [](std::string why) { return Status::Error(LL_ERR_BAD_DESIGN, std::move(why)); };
+    const Length width = g.marginLeft + g.labelWidth * g.cols + g.gapX * (g.cols - 1);
+    const Length height = g.marginTop + g.labelHeight * g.rows + g.gapY * (g.rows - 1);
+    // a micrometre of slack for values rounded by hand
+    if (width > g.PageWidth() + Length::um(1))
+        return fail(std::to_string(g.cols) + " columns of labels do not fit across the page");
+    if (height > g.PageHeight() + Length::um(1))
+        return fail(std::to_string(g.rows) + " rows of labels do not fit down the page");
+    if (g.PageWidth() > kMaxPageSide || g.PageHeight() > kMaxPageSide)
+        return fail("the page is larger than " + SectionReader::Format(kMaxPageSide) + " mm");
+    return Status::Ok();
+}
+
+}  // namespace
+
+Status Design::Parse(std::string_view bytes, Design& out) {
+    out = Design{};
+    const IniDocument doc(bytes);
+    Status status;
+
+    SectionReader header(doc, "Design", status);
+    if (!header.Text("FormatVersion"))
+        return Status::Error(LL_ERR_BAD_DESIGN, "not a design file: no FormatVersion in section [Design]");
+    out.formatVersion = header.Integer("FormatVersion", 0, 1, 1'000'000);
+    if (!status.ok()) return status;
+    if (out.formatVersion > kDesignFormatVersion)
+        return Status::Error(LL_ERR_BAD_DESIGN, "design format version " + std::to_string(out.formatVersion) +
+                                                    " is newer than this program reads (" +
+                                                    std::to_string(kDesignFormatVersion) + ")");
+
+    out.description = Get(doc, "Description", "Text").value_or("");
+
+    PageGeometry& g = out.geometry;
+    SectionReader label(doc, "Label", status);
+    g.labelWidth = label.Mm("Width", g.labelWidth, kMinLabelSide, kMaxPageSide);
+    g.labelHeight = label.Mm("Height", g.labelHeight, kMinLabelSide, kMaxPageSide);
+
+    SectionReader layout(doc, "Layout", status);
+    g.rows = layout.Integer("nRows", 1, 1, kMaxRowsOrColumns);
+    g.cols = layout.Integer("nCols", 1, 1, kMaxRowsOrColumns);
+    SectionReader pageLayout(doc, "PageLayout", status);
+    g.rows = pageLayout.Integer("Layout.Count.y", g.rows, 1, kMaxRowsOrColumns);
+    g.cols = pageLayout.Integer("Layout.Count.x", g.cols, 1, kMaxRowsOrColumns);
+
+    SectionReader page(doc, "Page", status);
+    if (page.Text("Width")) g.pageWidth = page.Mm("Width", g.labelWidth, kMinLabelSide, kMaxPageSide);
+    if (page.Text("Height")) g.pageHeight = page.Mm("Height", g.labelHeight, kMinLabelSide, kMaxPageSide);
+    g.marginLeft = page.Mm("MarginLeft", kNoLength, kNoLength, kMaxPageSide);
+    g.marginTop = page.Mm("MarginTop", kNoLength, kNoLength, kMaxPageSide);
+    g.gapX = page.Mm("GapX", kNoLength, kNoLength, kMaxPageSide);
+    g.gapY = page.Mm("GapY", kNoLength, kNoLength, kMaxPageSide);
+    if (!status.ok()) return status;
+    if (Status s = CheckGeometry(g); !s.ok()) return s;
+
+    std::map<long, std::string> sections;
+    for (const std::string& section : doc.Sections())
+        if (const auto number = ObjectNumber(section)) sections.emplace(*number, section);
+
+    for (const auto& [number, section] : sections) {
+        SectionReader in(doc, section, status);
+        const std::string type = in.Text("Type", "");
+        DesignObject object;
+        object.name = section;
+        const bool isLine = Lower(type) == "line";
+        const Length minSide = isLine ? -kMaxPageSide : kNoLength;
+        object.x = in.Mm("X", kNoLength, -kMaxPageSide, kMaxPageSide);
+        object.y = in.Mm("Y", kNoLength, -kMaxPageSide, kMaxPageSide);
+        object.width = in.Mm("Width", kNoLength, minSide, kMaxPageSide);
+        object.height = in.Mm("Height", kNoLength, minSide, kMaxPageSide);
+        object.rotation = in.Integer("Rotation", 0, 0, 270);
+        if (object.rotation % 90 != 0) in.Fail("Rotation", "must be 0, 90, 180 or 270");
+        auto kind = ReadKind(type, in);
+        if (!kind)
+            return Status::Error(LL_ERR_BAD_OBJECTTYPE,
+                                 "[" + section + "] Type: '" + type +
+                                     "' is not Text, Barcode, DataMatrix, QRCode, Image, Line, Rectangle or Ellipse");
+        if (!status.ok()) return status;
+        object.kind = std::move(*kind);
+        out.objects.push_back(std::move(object));
+    }
+    return Status::Ok();
+}
+
+Status Design::Load(const std::string& path, Design& out) {
+    const auto bytes = platform::FileExists(path) ? platform::ReadWholeFile(path) : std::nullopt;
+    if (!bytes) return Status::Error(LL_ERR_CFGNOTFOUND, "design file " + path + " cannot be read");
+    Status status = Parse(*bytes, out);
+    if (!status.ok()) status.message = path + ": " + status.message;
+    return status;
+}
+
+namespace {
+
+// Values with blanks at either end, or in quotes, are quoted so that the
+// reader (which trims and unquotes) gives them back unchanged.
+std::string Quoted(const std::string& value) {
+    if (value.empty()) return value;
+    const bool needs = value.front() == ' ' || value.back() == ' ' || value.front() == '\t' ||
+                       value.back() == '\t' || (value.front() == '"' && value.back() == '"' && value.size() >= 2);
+    return needs ? '"' + value + '"' : value;
+}
+
+std::string ColourText(Colour c) {
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "#%06X", c.rgb & 0xFFFFFFu);
+    return buffer;
+}
+
+std::string NumberText(double value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.3f", value);
+    std::string text = buffer;
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    return text;
+}
+
+std::string MmText(Length length) { return NumberText(length.mm()); }
+std::string FlagText(bool flag) { return flag ? "1" : "0"; }
+
+void WriteStroke(IniDocument& doc, const std::string& s, const Stroke& stroke) {
+    doc.Set(s, "LineWidth", MmText(stroke.width));
+    doc.Set(s, "LineColor", ColourText(stroke.colour));
+}
+
+void WriteKind(IniDocument& doc, const std::string& s, const ObjectKind& kind) {
+    std::visit(
+        [&](const auto& k) {
+            using K = std::decay_t<decltype(k)>;
+            if constexpr (requires { k.contents; }) doc.Set(s, "Contents", Quoted(k.contents.Source()));
+            if constexpr (std::is_same_v<K, TextObject>) {
+                doc.Set(s, "Font", Quoted(k.fontFamily));
+                doc.Set(s, "FontSize", NumberText(k.fontSizePt));
+                doc.Set(s, "Bold", FlagText(k.bold));
+                doc.Set(s, "Italic", FlagText(k.italic));
+                doc.Set(s, "Color", ColourText(k.colour));
+                doc.Set(s, "Align", k.align == HAlign::Left ? "Left" : k.align == HAlign::Center ? "Center" : "Right");
+                doc.Set(s, "VAlign",
+                        k.valign == VAlign::Top ? "Top" : k.valign == VAlign::Middle ? "Middle" : "Bottom");
+                doc.Set(s, "WordWrap", FlagText(k.wordWrap));
+                doc.Set(s, "ShrinkToFit", FlagText(k.shrinkToFit));
+            } else if constexpr (std::is_same_v<K, BarcodeObject>) {
+                doc.Set(s, "Symbology", SymbologyName(k.symbology));
+                doc.Set(s, "HumanReadable", FlagText(k.humanReadable));
+                doc.Set(s, "Color", ColourText(k.colour));
+            } else if constexpr (std::is_same_v<K, DataMatrixObject> || std::is_same_v<K, QrCodeObject>) {
+                doc.Set(s, "Color", ColourText(k.colour));
+            } else if constexpr (std::is_same_v<K, ImageObject>) {
+                doc.Set(s, "File", Quoted(k.file));
+            } else if constexpr (std::is_same_v<K, LineObject>) {
+                WriteStroke(doc, s, k.stroke);
+            } else if constexpr (std::is_same_v<K, RectangleObject>) {
+                WriteStroke(doc, s, k.stroke);
+                doc.Set(s, "FillColor", k.fill ? ColourText(*k.fill) : "none");
+                doc.Set(s, "CornerRadius", MmText(k.cornerRadius));
+            } else if constexpr (std::is_same_v<K, EllipseObject>) {
+                WriteStroke(doc, s, k.stroke);
+                doc.Set(s, "FillColor", k.fill ? ColourText(*k.fill) : "none");
+            }
+        },
+        kind);
+}
+
+}  // namespace
+
+std::string Design::ToBytes() const {
+    IniDocument doc("");
+    doc.Set("Design", "FormatVersion", std::to_string(kDesignFormatVersion));
+    doc.Set("Description", "Text", Quoted(description));
+    const PageGeometry& g = geometry;
+    doc.Set("Label", "Width", MmText(g.labelWidth));
+    doc.Set("Label", "Height", MmText(g.labelHeight));
+    doc.Set("Page", "Width", MmText(g.PageWidth()));
+    doc.Set("Page", "Height", MmText(g.PageHeight()));
+    doc.Set("Page", "MarginLeft", MmText(g.marginLeft));
+    doc.Set("Page", "MarginTop", MmText(g.marginTop));
+    doc.Set("Page", "GapX", MmText(g.gapX));
+    doc.Set("Page", "GapY", MmText(g.gapY));
+    // both pairs, so that readers of either see the same layout
+    doc.Set("Layout", "nRows", std::to_string(g.rows));
+    doc.Set("Layout", "nCols", std::to_string(g.cols));
+    doc.Set("PageLayout", "Layout.Count.x", std::to_string(g.cols));
+    doc.Set("PageLayout", "Layout.Count.y", std::to_string(g.rows));
+    int number = 0;
+    for (const DesignObject& object : objects) {
+        const std::string s = "Object" + std::to_string(++number);
+        doc.Set(s, "Type", TypeName(object.kind));
+        doc.Set(s, "X", MmText(object.x));
+        doc.Set(s, "Y", MmText(object.y));
+        doc.Set(s, "Width", MmText(object.width));
+        doc.Set(s, "Height", MmText(object.height));
+        doc.Set(s, "Rotation", std::to_string(object.rotation));
+        WriteKind(doc, s, object.kind);
+    }
+    return doc.Bytes();
+}
+
+bool Design::Save(const std::string& path) const { return platform::WriteWholeFile(path, ToBytes()); }
+
+}  // namespace quill::labelrender

@@ -1,0 +1,85 @@
+#include "labelrender/LabelContent.h"
+
+#include "labelrender/LabelJob.h"
+#include "platform/CodePage.h"
+#include "platform/FileOps.h"
+
+namespace quill::labelrender {
+
+namespace {
+
+std::string VariableText(const VariableSet& variables, const std::string& name, const TextConversion& conversion) {
+    const Variable* variable = variables.Find(name);
+    if (!variable) return {};
+    std::string bytes = variable->contents;
+    for (char& c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (conversion.returnCode != 0 && byte == conversion.returnCode) c = '\n';
+        if (conversion.tabCode != 0 && byte == conversion.tabCode) c = '\t';
+    }
+    return platform::LabelBytesToUtf8(bytes, conversion.codePage);
+}
+
+std::optional<SymbolRequest> RequestFor(const ObjectKind& kind, std::string data) {
+    if (const auto* barcode = std::get_if<BarcodeObject>(&kind))
+        return SymbolRequest{SymbolKind::Linear, barcode->symbology, barcode->humanReadable, std::move(data)};
+    if (std::holds_alternative<DataMatrixObject>(kind))
+        return SymbolRequest{SymbolKind::DataMatrix, {}, false, std::move(data)};
+    if (std::holds_alternative<QrCodeObject>(kind)) return SymbolRequest{SymbolKind::QrCode, {}, false, std::move(data)};
+    return std::nullopt;
+}
+
+}  // namespace
+
+LabelFiller::LabelFiller(const Design& design)
+    : design_(design), content_{std::vector<ObjectContent>(design.objects.size())},
+      encodedData_(design.objects.size()) {}
+
+Status LabelFiller::LoadImages(const std::string& designFolder) {
+    for (std::size_t i = 0; i < design_.objects.size(); ++i) {
+        const auto* image = std::get_if<ImageObject>(&design_.objects[i].kind);
+        if (!image) continue;
+        std::string folder = designFolder;
+        if (!folder.empty() && folder.back() != '/') folder += '/';
+        const std::string path = image->file.starts_with('/') ? image->file
+                                                               : platform::FindCaseInsensitive(folder, image->file);
+        QImage picture(QString::fromStdString(path));
+        if (picture.isNull())
+            return Status::Error(LL_ERR_IMAGE, "[" + design_.objects[i].name + "] image " + path +
+                                                   " is missing or not a PNG, JPEG or BMP picture");
+        content_.objects[i].image = std::move(picture);
+    }
+    return Status::Ok();
+}
+
+Status LabelFiller::Fill(const VariableSet& variables, const TextConversion& conversion) {
+    for (std::size_t i = 0; i < design_.objects.size(); ++i) {
+        const DesignObject& object = design_.objects[i];
+        const ContentTemplate* contents = object.Contents();
+        if (!contents) continue;
+        std::string data =
+            contents->Expand([&](const std::string& name) { return VariableText(variables, name, conversion); });
+        ObjectContent& out = content_.objects[i];
+        auto request = RequestFor(object.kind, data);
+        if (!request) {
+            out.text = QString::fromStdString(data);
+            continue;
+        }
+        if (encodedData_[i] == data) continue;
+        encodedData_[i].reset();
+        out.symbol.reset();
+        if (data.empty()) {
+            // an empty value prints no symbol rather than failing the label
+            encodedData_[i] = std::move(data);
+            continue;
+        }
+        if (Status s = EncodeSymbol(*request, out.symbol); !s.ok()) {
+            s.message = "[" + object.name + "] " + s.message;
+            return s;
+        }
+        encodedData_[i] = std::move(data);
+    }
+    return Status::Ok();
+}
+
+}  // namespace quill::labelrender

@@ -1,0 +1,219 @@
+#include "labelrender/LabelJob.h"
+
+#include <filesystem>
+#include <map>
+#include <set>
+
+#include "core/UGlobals.h"
+#include "labelrender/Design.h"
+#include "labelrender/LabelContent.h"
+#include "labelrender/OutputDevice.h"
+#include "labelrender/PdfPageStream.h"
+#include "labelrender/PrinterSettings.h"
+#include "labelrender/Sketch.h"
+#include "labelrender/Variables.h"
+#include "platform/FileOps.h"
+
+namespace quill::labelrender {
+
+namespace {
+
+// The design file, found without regard to case when the exact name is missing.
+std::string FindDesign(const std::string& path) {
+    if (platform::FileExists(path)) return path;
+    const std::filesystem::path p(path);
+    std::string folder = p.parent_path().string();
+    if (!folder.empty()) folder += '/';
+    return platform::FindCaseInsensitive(folder, p.filename().string());
+}
+
+std::string BaseName(const std::string& path) { return std::filesystem::path(path).stem().string(); }
+
+}  // namespace
+
+// One print job from LlPrintStart to LlPrintEnd. Not movable: the filler
+// and the page stream refer to its design.
+struct PrintRun {
+    Design design;
+    std::string designName;
+    bool preview = false;
+    std::unique_ptr<LabelFiller> filler;
+    std::unique_ptr<OutputDevice> device;
+    std::string workFile;
+    std::unique_ptr<PdfPageStream> pages;
+    int position = 0;    // next label position on the current page
+    int printed = 0;
+    Status failure;      // set once a label failed: the job is then discarded
+
+    PrintRun() = default;
+    PrintRun(const PrintRun&) = delete;
+    PrintRun& operator=(const PrintRun&) = delete;
+    ~PrintRun() {
+        pages.reset();
+        if (!workFile.empty()) platform::DeleteFile(workFile);
+    }
+};
+
+struct LabelJob::State {
+    int languageIndex = 0;
+    std::map<int, int> options;
+    std::string printerDefaultsDir;
+    VariableSet variables;
+    std::set<ViewerAction> prohibited;
+    std::unique_ptr<PrintRun> run;
+    PrinterInfo printer;
+    std::string previewFile;
+    std::string lastError;
+
+    int Report(const Status& status) {
+        lastError = status.message;
+        return status.code;
+    }
+
+    TextConversion Conversion() const {
+        TextConversion conversion;
+        const auto option = [&](int number, int fallback) {
+            const auto it = options.find(number);
+            return it == options.end() ? fallback : it->second;
+        };
+        conversion.codePage = option(LL_OPTION_CODEPAGE, Settings.CodePage);
+        conversion.tabCode = option(LL_OPTION_TABREPRESENTATIONCODE, 0);
+        conversion.returnCode = option(LL_OPTION_RETREPRESENTATIONCODE, 0);
+        return conversion;
+    }
+};
+
+LabelJob::LabelJob(int languageIndex) : state_(std::make_unique<State>()) { state_->languageIndex = languageIndex; }
+
+LabelJob::~LabelJob() = default;
+
+void LabelJob::LlSetOption(int option, int value) { state_->options[option] = value; }
+
+void LabelJob::LlSetPrinterDefaultsDir(const std::string& folder) { state_->printerDefaultsDir = folder; }
+
+void LabelJob::LlDefineVariableStart() { state_->variables.Clear(); }
+
+void LabelJob::LlDefineVariableExt(const std::string& name, const std::string& contents, VariableType type) {
+    state_->variables.Define(name, contents, type);
+}
+
+int LabelJob::LlPrintStart(int projectType, const std::string& designPath, int mode) {
+    State& s = *state_;
+    if (s.run) return s.Report(Status::Error(LL_ERR_ONLY_ONE_JOB, "a print job is already open"));
+    if (projectType != LL_PROJECT_LABEL)
+        return s.Report(Status::Error(LL_ERR_BAD_OBJECTTYPE, "only label projects can be printed"));
+
+    auto run = std::make_unique<PrintRun>();
+    run->preview = (mode & LL_PRINT_PREVIEW) != 0;
+    const std::string path = FindDesign(designPath);
+    run->designName = BaseName(path);
+    if (Status status = Design::Load(path, run->design); !status.ok()) return s.Report(status);
+    if (run->design.objects.empty())
+        return s.Report(Status::Error(LL_ERR_NOOBJECT, path + ": the design has no objects"));
+    std::string unknown;
+    for (const std::string& name : run->design.VariableNames())
+        if (!s.variables.Contains(name)) unknown += (unknown.empty() ? "" : ", ") + name;
+    if (!unknown.empty())
+        return s.Report(Status::Error(LL_ERR_UNKNOWN_VARIABLE, path + ": unknown variables: " + unknown));
+
+    run->filler = std::make_unique<LabelFiller>(run->design);
+    if (Status status = run->filler->LoadImages(std::filesystem::path(path).parent_path().string()); !status.ok())
+        return s.Report(status);
+
+    const auto printerSettings = PrinterSettings::Load(PrinterSettingsPath(s.printerDefaultsDir, path));
+    if (Status status = OpenOutputDevice(printerSettings, run->preview, run->device); !status.ok())
+        return s.Report(status);
+
+    run->workFile = MakeWorkFile(run->device->WorkFolder());
+    if (run->workFile.empty())
+        return s.Report(Status::Error(LL_ERR_CANNOT_CREATE_TEMPFILE,
+                                      "cannot create a work file in " + run->device->WorkFolder()));
+    if (Status status = PdfPageStream::Open(run->workFile, run->design, run->designName, run->pages); !status.ok())
+        return s.Report(status);
+
+    s.printer = run->device->Info();
+    s.run = std::move(run);
+    return s.Report(Status::Ok());
+}
+
+PrinterInfo LabelJob::LlPrintGetPrinterInfo() const { return state_->printer; }
+
+int LabelJob::LlPrintSetOption(int option, int value) {
+    State& s = *state_;
+    if (!s.run) return s.Report(Status::Error(LL_ERR_PRINTING_JOB, "no print job is open"));
+    if (option == LL_PRNOPT_OFFSET && s.run->printed == 0) {
+        const int perPage = s.run->design.geometry.LabelsPerPage();
+        s.run->position = value > 0 ? value % perPage : 0;
+    }
+    return s.Report(Status::Ok());
+}
+
+bool LabelJob::LlPrintIsVariableUsed(const std::string& name) const {
+    return state_->run && state_->run->design.UsesVariable(name);
+}
+
+int LabelJob::LlPrint() {
+    State& s = *state_;
+    if (!s.run) return s.Report(Status::Error(LL_ERR_PRINTING_JOB, "no print job is open"));
+    PrintRun& run = *s.run;
+    if (!run.failure.ok()) return s.Report(run.failure);
+    if (Status status = run.filler->Fill(s.variables, s.Conversion()); !status.ok()) {
+        status.message = run.designName + ": label " + std::to_string(run.printed + 1) + ": " + status.message;
+        run.failure = status;
+        return s.Report(status);
+    }
+    const bool newPage = run.position >= run.design.geometry.LabelsPerPage();
+    if (newPage) run.position = 0;
+    run.pages->PaintLabelAt(run.filler->content(), run.position, newPage);
+    ++run.position;
+    ++run.printed;
+    return s.Report(Status::Ok());
+}
+
+int LabelJob::LlPrintEnd(int /*flags*/) {
+    State& s = *state_;
+    // callers end the job also when its start failed: keep that failure's message
+    if (!s.run) return LL_ERR_PRINTING_JOB;
+    const std::unique_ptr<PrintRun> run = std::move(s.run);
+    // a job with a failed label is dropped whole: the caller prints it again
+    if (!run->failure.ok()) return s.Report(run->failure);
+    if (run->printed == 0 && !run->preview) return s.Report(Status::Ok());
+    if (Status status = run->pages->Finish(); !status.ok()) return s.Report(status);
+    run->pages.reset();
+    const std::string workFile = std::exchange(run->workFile, std::string());
+    const Status delivered = run->device->Deliver(workFile, run->designName);
+    if (run->preview) s.previewFile = run->device->DeliveredFile();
+    return s.Report(delivered);
+}
+
+void LabelJob::LlViewerProhibitAction(ViewerAction action) { state_->prohibited.insert(action); }
+
+const std::string& LabelJob::PreviewFile() const { return state_->previewFile; }
+
+int LabelJob::LlPreviewDisplay(const std::string& /*designFile*/, const std::string& /*designFolder*/,
+                               void* /*parentWindow*/) {
+    State& s = *state_;
+    if (s.previewFile.empty() || !platform::FileExists(s.previewFile))
+        return s.Report(Status::Error(LL_ERR_NOPREVIEWFILES, "no preview has been made"));
+    // No preview window yet: the preview is the PDF file PreviewFile() names.
+    return s.Report(Status::Ok());
+}
+
+int LabelJob::LlPreviewDeleteFiles(const std::string& /*designFile*/, const std::string& /*designFolder*/) {
+    State& s = *state_;
+    if (s.previewFile.empty()) return s.Report(Status::Error(LL_ERR_NOPREVIEWFILES, "no preview has been made"));
+    platform::DeleteFile(s.previewFile);
+    s.previewFile.clear();
+    return s.Report(Status::Ok());
+}
+
+int LabelJob::LlCreateSketch(int projectType, const std::string& designPath) {
+    State& s = *state_;
+    if (projectType != LL_PROJECT_LABEL)
+        return s.Report(Status::Error(LL_ERR_BAD_OBJECTTYPE, "only label projects have sketches"));
+    return s.Report(CreateSketch(FindDesign(designPath), s.variables, s.Conversion()));
+}
+
+std::string LabelJob::LastErrorMessage() const { return state_->lastError; }
+
+}  // namespace quill::labelrender

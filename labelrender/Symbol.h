@@ -1,0 +1,57 @@
+#pragma once
+// Barcodes and two-dimensional symbols, encoded by libzint into vector
+// shapes of our own. libzint stays inside Symbol.cpp: its symbol is owned by
+// a unique_ptr, its errors become our codes there, and a symbol is encoded
+// once per contents and then painted as often as needed.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "labelrender/Design.h"
+#include "labelrender/Status.h"
+
+namespace quill::labelrender {
+
+enum class SymbolKind { Linear, DataMatrix, QrCode };
+
+// Shapes in the encoder's own units (two units per module), origin top-left,
+// quiet zones included in width and height.
+struct VectorSymbol {
+    struct Rect {
+        float x, y, width, height;
+    };
+    struct Hexagon {
+        float x, y, diameter;
+        int rotation;
+    };
+    struct Circle {
+        float x, y, diameter, width;
+    };
+    struct Text {
+        float x, y;        // y is the baseline
+        float fontSize;
+        int halign;        // 0 centre, 1 left, 2 right of x
+        std::string utf8;
+    };
+    SymbolKind kind = SymbolKind::Linear;
+    float width = 0;
+    float height = 0;
+    std::vector<Rect> rects;
+    std::vector<Hexagon> hexagons;
+    std::vector<Circle> circles;
+    std::vector<Text> texts;
+};
+
+struct SymbolRequest {
+    SymbolKind kind = SymbolKind::Linear;
+    Symbology symbology = Symbology::Interleaved2of5;   // for Linear
+    bool humanReadable = true;                            // for Linear
+    std::string data;                                     // UTF-8
+};
+
+// LL_ERR_BARCODE with the encoder's reason when the data does not fit the
+// symbology (letters in Interleaved 2 of 5, a wrong EAN-13 length or check
+// digit, ...); LL_ERR_NO_MEMORY when the encoder runs out of memory.
+Status EncodeSymbol(const SymbolRequest& request, std::shared_ptr<const VectorSymbol>& out);
+
+}  // namespace quill::labelrender

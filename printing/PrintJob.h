@@ -1,0 +1,34 @@
+#pragma once
+// The one way both programs print or preview label records: one job of the
+// label-rendering library per call.
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/UGlobals.h"
+#include "core/LabelRecord.h"
+#include "labelrender/LabelJob.h"
+
+namespace quill {
+
+// Progress in percent of the current record's copies (preview only).
+using PrintProgress = std::function<void(int percent)>;
+
+// Prints (or previews) every record `Amount` times on the first record's
+// design. On failure returns false with `errorText` set.
+bool PrintLabel(labelrender::LabelJob& job, std::span<const TLabelRecord> records,
+                const std::vector<TField>& vocabulary, bool preview, std::string& errorText,
+                const PrintProgress& progress = {});
+
+// Starts the variable list and defines every variable of the mode with sample contents.
+void DefineDesignVariables(labelrender::LabelJob& job, TMode mode, const std::vector<TField>& vocabulary);
+// Defines the variables of one record with its contents.
+void DefineLabelVariables(labelrender::LabelJob& job, const TLabelRecord& record);
+
+std::string PrintErrorText(int code);
+
+// The printer the last started print job went to.
+const std::string& LastPrinterName();
+
+}  // namespace quill

@@ -1,0 +1,92 @@
+#include "CupsTestScheduler.h"
+
+#include <cups/cups.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+
+#include "RenderTestSupport.h"
+
+namespace quill::labelrender::test {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kScript = std::string(QUILL_SOURCE_DIR) + "/tests/support/cups-test-scheduler.sh";
+
+std::string Run(const std::string& command, int& status) {
+    std::string out;
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (!pipe) {
+        status = -1;
+        return out;
+    }
+    std::array<char, 4096> buffer;
+    std::size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
+    status = pclose(pipe);
+    return out;
+}
+
+}  // namespace
+
+bool CupsTestScheduler::Available() { return access("/usr/sbin/cupsd", X_OK) == 0; }
+
+CupsTestScheduler::CupsTestScheduler(std::string folder)
+    : folder_(std::move(folder)), socket_(folder_ + "/run/cups.sock") {}
+
+std::unique_ptr<CupsTestScheduler> CupsTestScheduler::Start(std::string& error) {
+    // Not inside a test's world: the filter runs as user lp, and mkdtemp's
+    // folder is the one place the script opens up for it.
+    std::string pattern = (fs::temp_directory_path() / "quill-cupsd-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) {
+        error = "mkdtemp failed";
+        return nullptr;
+    }
+    std::unique_ptr<CupsTestScheduler> scheduler(new CupsTestScheduler(pattern));
+    int status = 0;
+    error = Run("'" + kScript + "' start '" + pattern + "'", status);
+    if (status != 0) return nullptr;
+    return scheduler;
+}
+
+CupsTestScheduler::~CupsTestScheduler() {
+    const char* keep = std::getenv("QUILL_KEEP_CUPSD");
+    if (keep && std::string(keep) == "1") {
+        std::fprintf(stderr, "cupsd left running: export CUPS_SERVER=%s\n", socket_.c_str());
+        return;
+    }
+    int status = 0;
+    Run("'" + kScript + "' stop '" + folder_ + "'", status);
+    std::error_code ec;
+    fs::remove_all(folder_, ec);
+}
+
+void CupsTestScheduler::Use() const {
+    setenv("CUPS_SERVER", socket_.c_str(), 1);
+    cupsSetServer(nullptr);   // libcups keeps the server it saw first
+}
+
+std::size_t CupsTestScheduler::JobFileCount() const { return FilesIn(jobsFolder(), ".prn").size(); }
+
+std::string CupsTestScheduler::WaitForJobFiles(std::size_t count, std::chrono::milliseconds timeout) const {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < deadline) {
+        const auto files = FilesIn(jobsFolder(), ".prn");
+        if (files.size() >= count) return files.back();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return {};
+}
+
+std::string CupsTestScheduler::PendingJobs(const std::string& queue) const {
+    int status = 0;
+    return Run("CUPS_SERVER='" + socket_ + "' lpstat -o '" + queue + "'", status);
+}
+
+}  // namespace quill::labelrender::test
