@@ -2,6 +2,7 @@
 
 #include "core/Logging.h"
 #include "core/SettingsStore.h"
+#include "core/ShiftSettings.h"
 #include "core/UGlobals.h"
 #include "core/Utilities.h"
 #include "platform/FileOps.h"
@@ -124,6 +125,8 @@ void SaveQuillINI_Example() {
     Folders.UseINIFile = true;
     try {
         if (!platform::FileExists(SettingsFilePath())) {
+            for (int printer = 1; printer <= ShiftPrinterCount; ++printer) WriteShiftSettings(printer);
+            for (int printer = 1; printer <= ShiftPrinterCount; ++printer) WriteLabelPosition(printer);
             WriteSettings();
             ReadSettings();
         }

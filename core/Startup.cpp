@@ -1,5 +1,6 @@
 #include "core/Startup.h"
 
+#include "core/LabelStocks.h"
 #include "core/Locations.h"
 #include "core/Logging.h"
 #include "core/Settings.h"
@@ -118,10 +119,13 @@ void InitializeGlobals() {
     CreateModeFolders();
     LoadVisibleLocations();
     EnsureFolder(Settings.TempLocation);
+    // Label stocks serve the engine's shift controllers only.
+    if (!IsQuillPrint()) ReadLabelDefinitions();
 }
 
 void FinalizeGlobals() {
     for (TMode m : AllModes) FreeLocations(Mode(m).Locations);
+    LabelDefinitions.clear();
 }
 
 }  // namespace quill

@@ -8,14 +8,29 @@
 #include "core/UGlobals.h"
 #include "engine/LabelFileChecker.h"
 #include "engine/ModeNames.h"
+#include "engine_app/CommandLine.h"
+#include "engine_app/HeadlessRun.h"
+#include "engine_app/ServiceInstaller.h"
 #include "engine_app/SettingsCommand.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: quill-engine --version\n"
+    "usage: quill-engine [--headless]               run the engine until SIGTERM or Ctrl-C\n"
+    "       quill-engine --drain                    print every label file present, then exit\n"
+    "       quill-engine --service                  run as the service QuillService (systemd starts it)\n"
+    "       quill-engine -INSTALL | -UNINSTALL      register or remove the service (also /install, \\install)\n"
+    "       quill-engine --version\n"
     "       quill-engine --settings COMMAND ...        (--settings alone lists the commands)\n"
-    "       quill-engine --check-label-file MODE FILE  (MODE: Legacy, VekLegacy, Manual, Corvane, ...)\n";
+    "       quill-engine --check-label-file MODE FILE  (MODE: Legacy, VekLegacy, Manual, Corvane, ...)\n"
+    "\n"
+    "The tray window is not built yet: with or without a display the engine runs\n"
+    "headless, in the foreground. Queue rows go to standard output as they change,\n"
+    "one line each: mode, design, amount, status, status code, task id (tab-separated).\n"
+    "Exit codes: 0 done, 1 --drain left something unprinted (or a failed INSTALL /\n"
+    "UNINSTALL), 2 usage, 3 another engine is running.\n"
+    "INSTALL writes the unit QuillService.service into $QUILL_UNIT_DIR (default\n"
+    "/etc/systemd/system) and enables it; $QUILL_SYSTEMCTL replaces systemctl.\n";
 
 // Reads FILE as the engine would for MODE and shows every request, printing nothing.
 int CheckLabelFileCommand(const std::string& modeName, const std::string& path) {
@@ -40,9 +55,24 @@ int main(int argc, char** argv) {
         std::cout << "QuillEngine " << QUILL_VERSION << "\n";
         return 0;
     }
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::cout << kUsage;
+        return 0;
+    }
     if (!args.empty() && args[0] == "--settings")
         return quill::RunSettingsCommand({args.begin() + 1, args.end()}, std::cout, std::cerr);
     if (args.size() == 3 && args[0] == "--check-label-file") return CheckLabelFileCommand(args[1], args[2]);
-    std::cerr << kUsage;
-    return 2;
+    switch (quill::FindServiceSwitch(args)) {
+        case quill::TServiceSwitch::Install:
+            return quill::InstallService(quill::CurrentProgramPath(), std::cout, std::cerr);
+        case quill::TServiceSwitch::Uninstall:
+            return quill::UninstallService(std::cout, std::cerr);
+        case quill::TServiceSwitch::None: break;
+    }
+    const auto options = quill::ParseRunOptions(args);
+    if (!options) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    return quill::RunHeadless(*options, QUILL_VERSION, argc, argv);
 }

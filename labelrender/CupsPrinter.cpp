@@ -3,6 +3,7 @@
 #include <cups/cups.h>
 
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -101,38 +102,101 @@ Status FindDestination(const std::string& name, Destination& out) {
     return Status::Ok();
 }
 
-Status SubmitPdf(const Destination& destination, const std::string& pdfPath, const std::string& title, int copies) {
-    std::ifstream in(pdfPath, std::ios::binary);
-    if (!in) return Status::Error(LL_ERR_PRINTING, "cannot read the print file " + pdfPath);
+namespace {
+
+// Streams the one document of a started job.
+class DocumentSender {
+public:
+    explicit DocumentSender(http_t* http) : http_(http) {}
+    bool Write(const char* data, std::size_t size) {
+        return size == 0 || cupsWriteRequestData(http_, data, size) == HTTP_STATUS_CONTINUE;
+    }
+
+private:
+    http_t* http_;
+};
+
+// One job of one document in `format`; `send` writes the document and
+// returns false when a write failed, which cancels the job.
+Status SubmitJob(const std::string& destination, const std::string& title, const Options& options,
+                 const char* format, const std::function<bool(DocumentSender&)>& send) {
     std::string error;
     HttpPtr http = Connect(error);
     if (!http) return Status::Error(LL_ERR_NOPRINTER, error);
 
-    const char* printer = destination.name.c_str();
-    Options options;
-    if (copies > 1) options.Add("copies", std::to_string(copies));
+    const char* printer = destination.c_str();
     const int jobId = cupsCreateJob(http.get(), printer, title.c_str(), options.count(), options.get());
     if (jobId == 0) {
         const int code = cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND ? LL_ERR_NOPRINTER : LL_ERR_PRINTING;
-        return Status::Error(code, "printer '" + destination.name + "' refused the job: " + LastError());
+        return Status::Error(code, "printer '" + destination + "' refused the job: " + LastError());
     }
     auto fail = [&](const std::string& step) {
         const std::string why = LastError();
         cupsCancelJob2(http.get(), printer, jobId, 0);
-        return Status::Error(LL_ERR_PRINTING, "printer '" + destination.name + "', job " + std::to_string(jobId) +
-                                                  ": " + step + ": " + why);
+        return Status::Error(LL_ERR_PRINTING,
+                             "printer '" + destination + "', job " + std::to_string(jobId) + ": " + step + ": " + why);
     };
-    if (cupsStartDocument(http.get(), printer, jobId, title.c_str(), CUPS_FORMAT_PDF, 1) != HTTP_STATUS_CONTINUE)
+    if (cupsStartDocument(http.get(), printer, jobId, title.c_str(), format, 1) != HTTP_STATUS_CONTINUE)
         return fail("the document was not accepted");
-    std::vector<char> buffer(64 * 1024);
-    while (in) {
-        in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-        const auto count = static_cast<std::size_t>(in.gcount());
-        if (count == 0) break;
-        if (cupsWriteRequestData(http.get(), buffer.data(), count) != HTTP_STATUS_CONTINUE)
-            return fail("sending the document failed");
-    }
+    DocumentSender sender(http.get());
+    if (!send(sender)) return fail("sending the document failed");
     if (cupsFinishDocument(http.get(), printer) != IPP_STATUS_OK) return fail("the document was not finished");
+    return Status::Ok();
+}
+
+JobState StateOf(ipp_jstate_t state) {
+    switch (state) {
+        case IPP_JSTATE_HELD: return JobState::Held;
+        case IPP_JSTATE_PROCESSING: return JobState::Processing;
+        case IPP_JSTATE_STOPPED: return JobState::Stopped;
+        case IPP_JSTATE_CANCELED: return JobState::Canceled;
+        case IPP_JSTATE_ABORTED: return JobState::Aborted;
+        case IPP_JSTATE_COMPLETED: return JobState::Completed;
+        default: return JobState::Pending;
+    }
+}
+
+std::string Text(const char* text) { return text ? text : ""; }
+
+}  // namespace
+
+Status SubmitPdf(const Destination& destination, const std::string& pdfPath, const std::string& title, int copies) {
+    std::ifstream in(pdfPath, std::ios::binary);
+    if (!in) return Status::Error(LL_ERR_PRINTING, "cannot read the print file " + pdfPath);
+    Options options;
+    if (copies > 1) options.Add("copies", std::to_string(copies));
+    return SubmitJob(destination.name, title, options, CUPS_FORMAT_PDF, [&in](DocumentSender& sender) {
+        std::vector<char> buffer(64 * 1024);
+        while (in) {
+            in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+            if (!sender.Write(buffer.data(), static_cast<std::size_t>(in.gcount()))) return false;
+        }
+        return true;
+    });
+}
+
+Status SubmitRaw(const std::string& destination, std::string_view bytes, const std::string& title) {
+    return SubmitJob(destination, title, Options{}, CUPS_FORMAT_RAW,
+                     [bytes](DocumentSender& sender) { return sender.Write(bytes.data(), bytes.size()); });
+}
+
+Status ActiveJobs(const std::string& destination, std::vector<Job>& out) {
+    out.clear();
+    std::string error;
+    HttpPtr http = Connect(error);
+    if (!http) return Status::Error(LL_ERR_NOPRINTER, error);
+    cups_job_t* jobs = nullptr;
+    const int count = cupsGetJobs2(http.get(), &jobs, destination.c_str(), 0, CUPS_WHICHJOBS_ACTIVE);
+    if (count < 0) {
+        const int code = cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND ? LL_ERR_NOPRINTER : LL_ERR_PRINTING;
+        return Status::Error(code, "printer '" + destination + "': the job list cannot be read: " + LastError());
+    }
+    const std::unique_ptr<cups_job_t, std::function<void(cups_job_t*)>> owned(
+        jobs, [count](cups_job_t* list) { cupsFreeJobs(count, list); });
+    for (int i = 0; i < count; ++i) {
+        const cups_job_t& job = jobs[i];
+        out.push_back({job.id, Text(job.dest), Text(job.user), Text(job.title), Text(job.format), StateOf(job.state)});
+    }
     return Status::Ok();
 }
 

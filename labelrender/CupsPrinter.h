@@ -1,9 +1,10 @@
 #pragma once
-// CUPS destinations and PDF jobs. libcups stays inside CupsPrinter.cpp:
+// CUPS destinations, PDF and raw jobs, and job lists. libcups stays inside CupsPrinter.cpp:
 // connections and option lists are owned by unique_ptrs, every call has a
 // bounded timeout, and IPP failures become our error codes.
-#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "labelrender/Status.h"
 
@@ -24,5 +25,25 @@ Status FindDestination(const std::string& name, Destination& out);
 // refuses it or the scheduler fails midway, LL_ERR_NOPRINTER when the
 // destination has gone.
 Status SubmitPdf(const Destination& destination, const std::string& pdfPath, const std::string& title, int copies);
+
+// Sends `bytes` unchanged as one raw job (no driver converts them).
+// Errors as SubmitPdf.
+Status SubmitRaw(const std::string& destination, std::string_view bytes, const std::string& title);
+
+enum class JobState { Pending, Held, Processing, Stopped, Canceled, Aborted, Completed };
+
+struct Job {
+    int id = 0;
+    std::string printer;
+    std::string user;
+    std::string title;    // the document name; may be empty
+    std::string format;   // document format (MIME type)
+    JobState state = JobState::Pending;
+};
+
+// The destination's jobs that have not finished (pending, held, processing
+// or stopped), of every user. LL_ERR_NOPRINTER when the destination or the
+// scheduler is missing, LL_ERR_PRINTING when the list cannot be had.
+Status ActiveJobs(const std::string& destination, std::vector<Job>& out);
 
 }  // namespace quill::labelrender::cups

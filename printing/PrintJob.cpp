@@ -72,7 +72,7 @@ bool PrintLabel(ll::LabelJob& job, std::span<const TLabelRecord> records, const 
     int code = job.LlPrintStart(ll::LL_PROJECT_LABEL, designPath, preview ? ll::LL_PRINT_PREVIEW : ll::LL_PRINT_NORMAL);
     if (code == 0) {
         LastPrinter() = job.LlPrintGetPrinterInfo().name;
-        if (!preview) shift::BeforePrint();
+        if (!preview) shift::BeforePrint(job);
         code = PrintRecords(job, records, preview ? progress : PrintProgress{});
     }
     std::string detail = job.LastErrorMessage();

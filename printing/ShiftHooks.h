@@ -1,15 +1,17 @@
 #pragma once
-// Where the print job hands over to the printer shift controller. Until the
-// controller exists no printer is shift-controlled, so every hook returns at
-// once; the controller replaces these bodies and keeps the call sites.
+// Where the print job hands over to the first printer shift controller.
+// Each hook does nothing unless the controller runs and its UseShift is set;
+// PrintLabel calls them for printed jobs only, never for a preview.
+#include "labelrender/LabelJob.h"
+
 namespace quill::shift {
 
-// Before a printed (not previewed) job: waits until the shift printer's
-// spooler queue holds at most one job.
-inline void CheckSpoolerBeforePrintLabel() {}
+// Before the job: waits until the shift printer's spooler queue holds at
+// most one job (bounded, see CheckSpoolerJobs).
+void CheckSpoolerBeforePrintLabel();
 // After the job has started, before the first label.
-inline void BeforePrint() {}
+void BeforePrint(labelrender::LabelJob& job);
 // After a printed job that succeeded.
-inline void AfterPrint() {}
+void AfterPrint();
 
 }  // namespace quill::shift

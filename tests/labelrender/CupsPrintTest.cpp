@@ -4,10 +4,10 @@
 #include <chrono>
 #include <filesystem>
 
-#include "CupsTestScheduler.h"
 #include "RenderTestSupport.h"
 #include "labelrender/LabelJob.h"
 #include "labelrender/PrinterSettings.h"
+#include "support/CupsTestScheduler.h"
 
 namespace quill::labelrender {
 namespace {
@@ -18,14 +18,14 @@ using test::Object;
 class CupsPrintTest : public test::RenderTest {
 protected:
     static void SetUpTestSuite() {
-        if (!test::CupsTestScheduler::Available()) return;
-        scheduler_ = test::CupsTestScheduler::Start(startError_);
+        if (!quill::test::CupsTestScheduler::Available()) return;
+        scheduler_ = quill::test::CupsTestScheduler::Start(startError_);
     }
     static void TearDownTestSuite() { scheduler_.reset(); }
 
     void SetUp() override {
         test::RenderTest::SetUp();
-        if (!test::CupsTestScheduler::Available()) GTEST_SKIP() << "cupsd is not installed";
+        if (!quill::test::CupsTestScheduler::Available()) GTEST_SKIP() << "cupsd is not installed";
         ASSERT_TRUE(scheduler_) << startError_;
         scheduler_->Use();
     }
@@ -54,11 +54,11 @@ protected:
         return result != 0 ? result : ended;
     }
 
-    static std::unique_ptr<test::CupsTestScheduler> scheduler_;
+    static std::unique_ptr<quill::test::CupsTestScheduler> scheduler_;
     static std::string startError_;
 };
 
-std::unique_ptr<test::CupsTestScheduler> CupsPrintTest::scheduler_;
+std::unique_ptr<quill::test::CupsTestScheduler> CupsPrintTest::scheduler_;
 std::string CupsPrintTest::startError_;
 
 TEST_F(CupsPrintTest, AJobArrivesAsOnePdfWithTheDesignsPages) {

@@ -1,17 +1,20 @@
-#include "CupsTestScheduler.h"
+#include "support/CupsTestScheduler.h"
 
 #include <cups/cups.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <thread>
+#include <utility>
+#include <vector>
 
-#include "RenderTestSupport.h"
-
-namespace quill::labelrender::test {
+namespace quill::test {
 
 namespace fs = std::filesystem;
 
@@ -31,6 +34,22 @@ std::string Run(const std::string& command, int& status) {
     while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
     status = pclose(pipe);
     return out;
+}
+
+// The printed jobs' files job-<id>.prn, by job id (the order they were
+// submitted in; by name, job-10 would come before job-9).
+std::vector<std::string> JobFiles(const std::string& folder) {
+    std::vector<std::pair<long, std::string>> files;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(folder, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("job-") && name.ends_with(".prn"))
+            files.emplace_back(std::atol(name.c_str() + 4), entry.path().string());
+    }
+    std::sort(files.begin(), files.end());
+    std::vector<std::string> paths;
+    for (auto& file : files) paths.push_back(std::move(file.second));
+    return paths;
 }
 
 }  // namespace
@@ -72,16 +91,22 @@ void CupsTestScheduler::Use() const {
     cupsSetServer(nullptr);   // libcups keeps the server it saw first
 }
 
-std::size_t CupsTestScheduler::JobFileCount() const { return FilesIn(jobsFolder(), ".prn").size(); }
+std::size_t CupsTestScheduler::JobFileCount() const { return JobFiles(jobsFolder()).size(); }
 
 std::string CupsTestScheduler::WaitForJobFiles(std::size_t count, std::chrono::milliseconds timeout) const {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (std::chrono::steady_clock::now() < deadline) {
-        const auto files = FilesIn(jobsFolder(), ".prn");
+        const auto files = JobFiles(jobsFolder());
         if (files.size() >= count) return files.back();
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return {};
+}
+
+int CupsTestScheduler::Command(const std::string& command) const {
+    int status = 0;
+    Run("CUPS_SERVER='" + socket_ + "' " + command, status);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 std::string CupsTestScheduler::PendingJobs(const std::string& queue) const {
@@ -89,4 +114,4 @@ std::string CupsTestScheduler::PendingJobs(const std::string& queue) const {
     return Run("CUPS_SERVER='" + socket_ + "' lpstat -o '" + queue + "'", status);
 }
 
-}  // namespace quill::labelrender::test
+}  // namespace quill::test

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-namespace quill::labelrender::test {
+namespace quill::test {
 
 class CupsTestScheduler {
 public:
@@ -28,6 +28,9 @@ public:
     std::size_t JobFileCount() const;
     // Jobs the scheduler holds that have not printed, from lpstat.
     std::string PendingJobs(const std::string& queue) const;
+    // Runs a CUPS command line (lp, cupsenable, ...) against the scheduler;
+    // its exit status.
+    int Command(const std::string& command) const;
 
 private:
     explicit CupsTestScheduler(std::string folder);
@@ -35,4 +38,4 @@ private:
     std::string socket_;
 };
 
-}  // namespace quill::labelrender::test
+}  // namespace quill::test

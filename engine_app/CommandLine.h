@@ -1,0 +1,25 @@
+#pragma once
+// The switches of a quill-engine run.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quill {
+
+enum class TServiceSwitch { None, Install, Uninstall };
+
+// "INSTALL" or "UNINSTALL" anywhere on the command line, introduced by
+// "-", "/" or "\", letters in any case.
+TServiceSwitch FindServiceSwitch(const std::vector<std::string>& args);
+
+struct TRunOptions {
+    bool Headless = false;   // asked for; every run is headless for now
+    bool Service = false;
+    bool Drain = false;
+};
+
+// --headless, --service and --drain, in any order; nothing when another
+// word is present or --drain is combined with --service.
+std::optional<TRunOptions> ParseRunOptions(const std::vector<std::string>& args);
+
+}  // namespace quill

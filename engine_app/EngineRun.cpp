@@ -1,0 +1,80 @@
+#include "engine_app/EngineRun.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "core/Logging.h"
+#include "core/Startup.h"
+#include "core/UGlobals.h"
+#include "core/Utilities.h"
+#include "engine/Candidates.h"
+
+namespace quill {
+
+namespace {
+
+constexpr const char* kCaption = "Quill - Labelprint Engine";
+
+int CountErrorFiles() {
+    int count = 0;
+    ForEachLabelFolder([&count](TMode, const std::string& labelFolder, const std::string&, const std::string&) {
+        std::error_code ec;
+        for (std::filesystem::directory_iterator it(AddBackslash(labelFolder) + "Error", ec), end; !ec && it != end;
+             it.increment(ec))
+            if (it->is_regular_file(ec)) ++count;
+    });
+    return count;
+}
+
+int CountNotPrinted(const TQueueRows& rows) {
+    return static_cast<int>(std::count_if(rows.Rows().begin(), rows.Rows().end(), [](const TQueueRow& row) {
+        return row.StatusCode == TRowStatus::NotPrinted;
+    }));
+}
+
+}  // namespace
+
+TEngineRun::TEngineRun(std::ostream& rowsOut) : rowsOut_(rowsOut) {}
+
+TEngineRun::~TEngineRun() { End(); }
+
+bool TEngineRun::Begin(const std::string& version, std::string& reason) {
+    InitializeGlobals();
+    // Before the engine exists: its start reads the work files, which
+    // belong to the engine that holds the lock.
+    instance_ = TSingleInstance::Acquire(TSingleInstance::LockPath(), Folders.AppTitle, reason);
+    if (!instance_) {
+        FinalizeGlobals();
+        return false;
+    }
+    core_ = std::make_unique<TEngineCore>();
+    printer_ = std::make_unique<TQueueRowPrinter>(core_->Rows(), rowsOut_);
+    // Logged before the start: the start already prints what an
+    // interrupted run left behind, and those rows belong after this line.
+    AddLog(std::string("QuillEngine START ") + kCaption + " - " + version);
+    LogException("FSideMenuEngine", "FormCreate", "Start", "Start of errorlog");
+    core_->Start();
+    return true;
+}
+
+int TEngineRun::Drain() {
+    const int errorFilesBefore = CountErrorFiles();
+    core_->Drain();
+    return CountNotPrinted(core_->Rows()) + std::max(0, CountErrorFiles() - errorFilesBefore);
+}
+
+bool TEngineRun::End() {
+    // Taken out first: a request that arrives while the tasks print finds
+    // nothing left to end.
+    std::unique_ptr<TEngineCore> core = std::move(core_);
+    if (!core) return false;
+    core->Shutdown();
+    printer_.reset();
+    core.reset();
+    FinalizeGlobals();
+    AddLog("QuillEngine END");
+    instance_.reset();
+    return true;
+}
+
+}  // namespace quill

@@ -1,0 +1,91 @@
+#include "engine_app/HeadlessRun.h"
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <iostream>
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include "core/UGlobals.h"
+#include "engine_app/EngineRun.h"
+#include "engine_app/QuillService.h"
+#include "engine_app/SignalWatcher.h"
+
+namespace quill {
+
+namespace {
+
+bool HasDisplay() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
+        if (const char* value = std::getenv(name); value && *value) return true;
+    return false;
+}
+
+int Refused(const std::string& reason) {
+    std::cerr << "quill-engine: not started: " << reason << "\n";
+    return ExitAlreadyRunning;
+}
+
+void Announce(const char* what) {
+    std::cerr << "quill-engine: " << what << " running headless (process " << ::getpid()
+              << "); SIGTERM or Ctrl-C ends it after printing the collected tasks\n";
+}
+
+int Drain(const std::string& version) {
+    TEngineRun run(std::cout);
+    std::string reason;
+    if (!run.Begin(version, reason)) return Refused(reason);
+    const int failures = run.Drain();
+    run.End();
+    if (failures > 0) std::cerr << "quill-engine: " << failures << " task(s) or label file(s) failed\n";
+    return failures > 0 ? ExitFailed : 0;
+}
+
+int RunEngine(QCoreApplication& app, const std::string& version) {
+    // Before the start: a signal during a long start-up waits in the pipe.
+    TSignalWatcher watcher({SIGTERM, SIGINT});
+    TEngineRun run(std::cout);
+    std::string reason;
+    if (!run.Begin(version, reason)) return Refused(reason);
+    QObject::connect(&watcher, &TSignalWatcher::received, &app, [&run] {
+        if (run.End()) QCoreApplication::quit();
+    });
+    Announce("QuillEngine");
+    return app.exec();
+}
+
+int RunService(QCoreApplication& app, const std::string& version) {
+    TSignalWatcher watcher({SIGTERM, SIGINT});
+    TQuillService service(std::cout);
+    std::string reason;
+    if (!service.ServiceExecute(version, reason)) return Refused(reason);
+    QObject::connect(&watcher, &TSignalWatcher::received, &app, [&service](int signalNumber) {
+        if (signalNumber == SIGTERM)
+            service.ServiceStop();
+        else
+            service.ServiceShutdown();
+        QCoreApplication::quit();
+    });
+    Announce("QuillService");
+    return app.exec();
+}
+
+}  // namespace
+
+int RunHeadless(const TRunOptions& options, const std::string& version, int& argc, char** argv) {
+    // Fonts and the PDF writer of label rendering exist only in a
+    // QGuiApplication; the offscreen platform needs no display.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+    Folders.AppTitle = options.Service ? "QuillService" : "QuillEngine";
+    if (!options.Headless && HasDisplay())
+        std::cerr << "quill-engine: the tray window is not built yet; running headless\n";
+    if (options.Service) return RunService(app, version);
+    if (options.Drain) return Drain(version);
+    return RunEngine(app, version);
+}
+
+}  // namespace quill
