@@ -30,6 +30,7 @@
 #include "engine/QuillEngine.h"
 #include "engine/TaskJournal.h"
 #include "labelrender/LabelJob.h"
+#include "printing/DirectPrint.h"
 
 namespace quill {
 
@@ -132,6 +133,9 @@ private:
     void QueueCopy(const TLabelRecord& copy);
     bool PrintTaskLabels(int slot, const std::vector<TField>& vocabulary);
     bool PrintDirectTask(int slot);
+    // The row of a task that printed to `destination`, or failed with `error`.
+    bool ReportPrintResult(const TPrintTaskListRecord& task, bool printed, const std::string& destination,
+                           const std::string& error);
     void ReportNotPrinted(const TPrintTaskListRecord& task, const std::string& message);
     // Makes the journal durable, or prints every task when it cannot be.
     void SyncJournal();
@@ -158,6 +162,7 @@ private:
     TTaskJournal journal_;
     std::vector<TLabelRecord> replay_;  // from the journal, queued by Start
     TPrintFunction print_;
+    TDirectPrinterCache directCache_;
     std::vector<std::unique_ptr<TQuillDirMonitor>> dirMonitors_;
 };
 

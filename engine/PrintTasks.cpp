@@ -10,6 +10,7 @@
 #include "engine/Filing.h"
 #include "printing/DesignLayout.h"
 #include "printing/PrintJob.h"
+#include "printing/ShiftControllers.h"
 
 namespace quill {
 
@@ -58,9 +59,9 @@ TAddResult TEngineCore::AddToTask(const TLabelRecord& record) {
     copy.Amount = 1;
     journal_.CopyAdded(task.TaskID, copy);
     rows_.UpdateQueueRows(task.TaskID, AmountText(task), "Labels added to task", TRowStatus::Pending);
-    // Direct copies print at once, so that while Direct printing is missing
-    // their label file is filed in Error rather than in Backup.
-    const bool printNow = task.Count() >= task.Capacity || IsDirectMode(record.Mode);
+    // A Direct task sends its first copy's values only, so each Direct copy
+    // is a task of its own; shift control wants every copy printed at once.
+    const bool printNow = task.Count() >= task.Capacity || IsDirectMode(record.Mode) || AnyShiftInUse();
     return {printNow ? TAddOutcome::QueuedPrintNow : TAddOutcome::Queued, slot};
 }
 
@@ -85,28 +86,46 @@ bool TEngineCore::PrintTask(int slot) {
     return printed;
 }
 
+namespace {
+
+// A print path that throws has not printed; its message is the reason.
+template <typename Print>
+bool Attempt(Print print, std::string& error) {
+    try {
+        return print();
+    } catch (const std::exception& failure) {
+        error = failure.what();
+        return false;
+    }
+}
+
+}  // namespace
+
 bool TEngineCore::PrintTaskLabels(int slot, const std::vector<TField>& vocabulary) {
     const TPrintTaskListRecord& task = Task(slot);
     std::string error;
-    bool printed = false;
-    try {
-        printed = print_(*job_, task.Labels, vocabulary, preview_, error);
-    } catch (const std::exception& failure) {
-        error = failure.what();
-    }
+    const bool printed = Attempt([&] { return print_(*job_, task.Labels, vocabulary, preview_, error); }, error);
+    return ReportPrintResult(task, printed, LastPrinterName(), error);
+}
+
+bool TEngineCore::PrintDirectTask(int slot) {
+    const TPrintTaskListRecord& task = Task(slot);
+    std::string port;
+    std::string error;
+    const bool printed = Attempt([&] { return quill::PrintDirectTask(directCache_, task.Labels, port, error); }, error);
+    return ReportPrintResult(task, printed, port, error);
+}
+
+bool TEngineCore::ReportPrintResult(const TPrintTaskListRecord& task, bool printed, const std::string& destination,
+                                    const std::string& error) {
     if (!printed) {
         ReportNotPrinted(task, error);
         return false;
     }
     const TMode mode = task.Labels.front().Mode;
-    rows_.UpdateQueueRows(task.TaskID, "0", "Printed to " + LastPrinterName() + StatusSuffix(TSuffixKind::Printed, mode),
+    rows_.UpdateQueueRows(task.TaskID, "0", "Printed to " + destination + StatusSuffix(TSuffixKind::Printed, mode),
                           TRowStatus::Printed);
     return true;
-}
-
-bool TEngineCore::PrintDirectTask(int slot) {
-    ReportNotPrinted(Task(slot), "Direct printing is not available in this version");
-    return false;
 }
 
 void TEngineCore::ReportNotPrinted(const TPrintTaskListRecord& task, const std::string& message) {

@@ -15,6 +15,13 @@ namespace quill {
 
 namespace {
 
+enum class TPortKind { LinePrinter, Spooler, File };
+
+struct TPortTarget {
+    TPortKind Kind = TPortKind::File;
+    std::string Path;   // device, destination or file; empty for an LPT port without a device
+};
+
 std::vector<std::string> LinePrinterCandidates() {
     std::vector<std::string> candidates;
     if (const char* list = std::getenv("QUILL_LPT_DEVICES")) {
@@ -98,8 +105,6 @@ bool WriteToSpooler(const std::string& destination, const std::vector<std::strin
     return labelrender::cups::SubmitRaw(destination, bytes, title).ok();
 }
 
-}  // namespace
-
 TPortTarget ResolvePort(const std::string& port, const std::string& folder) {
     if (IsLptName(port)) {
         for (const std::string& device : LinePrinterCandidates())
@@ -110,6 +115,8 @@ TPortTarget ResolvePort(const std::string& port, const std::string& folder) {
     if (port.empty() || port.front() == '/') return {TPortKind::File, port};
     return {TPortKind::File, folder + port};
 }
+
+}  // namespace
 
 bool WriteToPort(const std::string& port, const std::vector<std::string>& pieces, const std::string& folder,
                  const std::string& title, std::chrono::milliseconds stallLimit) {

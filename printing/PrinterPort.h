@@ -15,15 +15,6 @@ namespace quill {
 
 inline constexpr std::chrono::milliseconds DefaultPortStallLimit{30000};
 
-enum class TPortKind { LinePrinter, Spooler, File };
-
-struct TPortTarget {
-    TPortKind Kind = TPortKind::File;
-    std::string Path;   // device, destination or file; empty for an LPT port without a device
-};
-
-TPortTarget ResolvePort(const std::string& port, const std::string& folder);
-
 // Writes the pieces in order, without separators. False when the port
 // cannot be opened or written. `title` names a spooler job.
 bool WriteToPort(const std::string& port, const std::vector<std::string>& pieces, const std::string& folder,

@@ -14,14 +14,14 @@ namespace {
 constexpr char kEscape = 27;
 constexpr int kMaxUnitsPerCommand = 255;
 
-}  // namespace
-
 std::string PaperFeedCommands(char letter, int units) {
     std::string bytes;
     for (; units > 0; units -= kMaxUnitsPerCommand)
         bytes += {kEscape, letter, static_cast<char>(std::min(units, kMaxUnitsPerCommand))};
     return bytes;
 }
+
+}  // namespace
 
 void RawDataToPrinter(const std::string& printer, char letter, int units) {
     AddLogVerbose(printer + " - " + letter + " - " + std::to_string(units));

@@ -5,12 +5,9 @@
 
 namespace quill {
 
-// The three-byte commands that move the paper by `units`: 255 at a time,
-// the rest last (600 units: 255, 255, 90).
-std::string PaperFeedCommands(char letter, int units);
-
-// Waits for the printer's queue (CheckSpoolerJobs), then sends the commands
-// as one raw job. Failures are logged, never thrown: the movement is lost.
+// Waits for the printer's queue (CheckSpoolerJobs), then sends the
+// three-byte commands, 255 units at a time and the rest last (600 units:
+// 255, 255, 90), as one raw job. Failures are logged, never thrown: the movement is lost.
 void RawDataToPrinter(const std::string& printer, char letter, int units);
 
 }  // namespace quill

@@ -1,5 +1,6 @@
 #include "printing/ShiftClass.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <exception>
@@ -13,9 +14,14 @@ namespace quill {
 namespace {
 
 constexpr int kCommandUnitsPerPrinterUnit = 3;
+// The settings are plain text anyone can edit: movements are bounded (about
+// 4.6 m of paper) so that no distance overflows the arithmetic.
+constexpr long long kMaxMove = 1'000'000;
 
 // Rounding to the nearest integer with ties to even (the default mode).
-int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+int RoundHalfEven(double value) {
+    return static_cast<int>(std::clamp(std::nearbyint(value), double(-kMaxMove), double(kMaxMove)));
+}
 
 }  // namespace
 
@@ -86,13 +92,14 @@ void TShiftClass::AfterPrint() {
 
 void TShiftClass::ActionPageShift(bool forward, int amount, bool correction) {
     if (!Settings().UseShift) return;
+    long long units = amount;
     if (correction) {
-        forward = amount >= 0;
-        amount = std::abs(amount);
+        forward = units >= 0;
+        units = std::llabs(units);
     }
-    if (amount <= 0) return;
-    if (!correction) amount *= kCommandUnitsPerPrinterUnit;
-    pendingMove_ += forward ? amount : -amount;
+    if (units <= 0) return;
+    if (!correction) units *= kCommandUnitsPerPrinterUnit;
+    pendingMove_ = static_cast<int>(std::clamp(pendingMove_ + (forward ? units : -units), -kMaxMove, kMaxMove));
 }
 
 void TShiftClass::SendPendingMove() {

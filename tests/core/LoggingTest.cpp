@@ -18,6 +18,8 @@ class Logging : public CoreTest {
 protected:
     void SetUp() override {
         WriteQuillIni("[Quill]\nLogMode=3\n");
+        // The engine's start-up logs a missing LABELS.INI; these tests start from an empty log.
+        world.writeFile("prog/LABELS.INI", "");
         StartUp();
     }
     std::string MonthlyLog() { return platform::ReadWholeFile(LogFileName()).value_or(""); }

@@ -144,15 +144,29 @@ TEST_F(PrintTasksTest, PrintJobThatThrowsFailsTheTaskOnly) {
     EXPECT_EQ(core->CollectedCopies(), 0);
 }
 
-TEST_F(PrintTasksTest, DirectFilesFailVisiblyUntilDirectPrintingExists) {
+TEST_F(PrintTasksTest, DirectCopiesPrintToTheirPortEachAtOnce) {
     makeEngine("", "[DIRECT]\nVisible=1\n");
+    const std::string port = world.path("direct-out.prn");
+    world.writeFile("data/labels/designs/Direct/C01.lbl",
+                    "[Main]\nPrinter=NONE\nPort=" + port + "\n[Lines]\nLine1=<\"Plant \"><(PlantCode)>\n");
     writeLabelFile("raw.lbl", "2,C,01,x\r\n", 10, TMode::Direct);
     core->CheckIncomingTimerTimer();
-    EXPECT_EQ(filesIn(labelFolder(TMode::Direct) + "Error").size(), 1u);
-    EXPECT_TRUE(filesIn(labelFolder(TMode::Direct) + "Backup").empty());
-    ASSERT_FALSE(core->Rows().Rows().empty());
-    EXPECT_EQ(core->Rows().Rows()[0].Status.rfind("Not printed. Direct printing", 0), 0u);
+    EXPECT_EQ(filesIn(labelFolder(TMode::Direct) + "Backup").size(), 1u);
+    EXPECT_TRUE(filesIn(labelFolder(TMode::Direct) + "Error").empty());
+    // two copies, two tasks; the port file holds the last job
+    ASSERT_EQ(core->Rows().Rows().size(), 2u);
+    EXPECT_EQ(core->Rows().Rows()[1].Status.rfind("Printed to " + port, 0), 0u);
+    EXPECT_EQ(world.readFile("direct-out.prn").rfind("Plant x", 0), 0u);
     EXPECT_TRUE(pdfFiles().empty());
+}
+
+TEST_F(PrintTasksTest, DirectFileWithoutItsDesignGoesToError) {
+    makeEngine("", "[DIRECT]\nVisible=1\n");
+    writeLabelFile("raw.lbl", "1,C,02,x\r\n", 10, TMode::Direct);
+    core->CheckIncomingTimerTimer();
+    EXPECT_EQ(filesIn(labelFolder(TMode::Direct) + "Error").size(), 1u);
+    ASSERT_FALSE(core->Rows().Rows().empty());
+    EXPECT_EQ(core->Rows().Rows()[0].Status.rfind("Not printed. ", 0), 0u);
 }
 
 }  // namespace

@@ -183,6 +183,17 @@ TEST_F(ShiftControl, OnlyTheEngineHasControllersAndEitherMakesShiftInUse) {
     EXPECT_FALSE(AnyShiftInUse());
 }
 
+TEST_F(ShiftControl, HandEditedDistancesAreBounded) {
+    StartEngine("[Shift1]\nUseShift=1\nShiftDistanceMM=2147483647\n");
+    TShiftClass& shift = *ShiftController(1);
+    shift.ActionPageShift(true, MillimetresToPrinterUnits(ShiftSettingsOf(1).ShiftDistanceMM));
+    shift.ActionPageShift(true, 2147483647);
+    EXPECT_EQ(shift.PendingMove(), 1'000'000);
+    shift.ActionPageShift(true, -2147483647 - 1, true);
+    shift.ActionPageShift(true, -2147483647 - 1, true);
+    EXPECT_EQ(shift.PendingMove(), -1'000'000);
+}
+
 TEST_F(ShiftControl, SpoolerJobsOfAStoppedQueueAreCountedAndTheWaitIsBounded) {
     QUILL_USE_CUPS(scheduler);
     startWithScheduler(scheduler, "[Quill]\nLogMode=3\n");
