@@ -19,6 +19,7 @@
 #include "core/Logging.h"
 #include "core/Startup.h"
 #include "core/Utilities.h"
+#include "support/QtGuiEnvironment.h"
 
 extern char** environ;
 
@@ -28,25 +29,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The engine's timers need an event loop, and printing renders text, for
-// which Qt hands out fonts only inside a QGuiApplication (offscreen here).
-class QtApplicationEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        if (!QCoreApplication::instance()) app_ = std::make_unique<QGuiApplication>(argc_, argv_);
-    }
-    void TearDown() override { app_.reset(); }
+QUILL_TEST_GUI_APPLICATION("engine_tests");
 
-private:
-    int argc_ = 1;
-    char name_[32] = "engine_tests";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QGuiApplication> app_;
-};
-
-[[maybe_unused]] const auto* const QtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);  // gtest owns it
 
 std::string ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "core/UGlobals.h"
+#include "support/QtGuiEnvironment.h"
 
 namespace quill::labelrender::test {
 
@@ -20,24 +21,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Fonts and the PDF writer need a QGuiApplication (offscreen in the tests).
-class QtApplicationEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);   // ctest sets it; a run by hand may not
-        if (!QGuiApplication::instance()) app_ = std::make_unique<QGuiApplication>(argc_, argv_);
-    }
-    void TearDown() override { app_.reset(); }
+QUILL_TEST_GUI_APPLICATION("labelrender_tests");
 
-private:
-    int argc_ = 1;
-    char name_[32] = "labelrender_tests";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QGuiApplication> app_;
-};
-
-[[maybe_unused]] const auto* const kQtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);   // gtest owns it
 
 std::string Capture(const std::string& command) {
     std::string out;

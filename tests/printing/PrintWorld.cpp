@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "core/Vocabularies.h"
+#include "support/QtGuiEnvironment.h"
 
 namespace quill::test {
 
@@ -17,25 +18,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Rendering a label needs fonts, which Qt hands out only inside a
-// QGuiApplication (offscreen in the tests).
-class QtApplicationEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);   // ctest sets it; a run by hand may not
-        if (!QGuiApplication::instance()) app_ = std::make_unique<QGuiApplication>(argc_, argv_);
-    }
-    void TearDown() override { app_.reset(); }
+QUILL_TEST_GUI_APPLICATION("printing_tests");
 
-private:
-    int argc_ = 1;
-    char name_[32] = "printing_tests";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QGuiApplication> app_;
-};
-
-[[maybe_unused]] const auto* const QtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);   // gtest owns it
 
 }  // namespace
 
