@@ -8,6 +8,7 @@
 #include "core/UGlobals.h"
 #include "core/Utilities.h"
 #include "engine/Candidates.h"
+#include "printing/ShiftControllers.h"
 
 namespace quill {
 
@@ -47,6 +48,7 @@ bool TEngineRun::Begin(const std::string& version, std::string& reason) {
         FinalizeGlobals();
         return false;
     }
+    StartShiftControllers();
     core_ = std::make_unique<TEngineCore>();
     printer_ = std::make_unique<TQueueRowPrinter>(core_->Rows(), rowsOut_);
     // Logged before the start: the start already prints what an
@@ -57,10 +59,10 @@ bool TEngineRun::Begin(const std::string& version, std::string& reason) {
     return true;
 }
 
-int TEngineRun::Drain() {
+TEngineRun::TDrainResult TEngineRun::Drain() {
     const int errorFilesBefore = CountErrorFiles();
     core_->Drain();
-    return CountNotPrinted(core_->Rows()) + std::max(0, CountErrorFiles() - errorFilesBefore);
+    return {CountNotPrinted(core_->Rows()), std::max(0, CountErrorFiles() - errorFilesBefore)};
 }
 
 bool TEngineRun::End() {
@@ -71,6 +73,7 @@ bool TEngineRun::End() {
     core->Shutdown();
     printer_.reset();
     core.reset();
+    StopShiftControllers();
     FinalizeGlobals();
     AddLog("QuillEngine END");
     instance_.reset();

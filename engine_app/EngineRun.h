@@ -26,9 +26,12 @@ public:
     // False, with the reason, when another engine runs; nothing stays
     // started then.
     bool Begin(const std::string& version, std::string& reason);
-    // Takes every label file present and prints all tasks. Returns how many
-    // things failed: tasks not printed plus label files filed in Error.
-    int Drain();
+    struct TDrainResult {
+        int NotPrinted = 0;    // tasks
+        int FiledInError = 0;  // label files
+    };
+    // Takes every label file present and prints all tasks.
+    TDrainResult Drain();
     // Pauses, prints every collected task, stops the engine, runs
     // FinalizeGlobals and logs "QuillEngine END". Only the first call after
     // Begin does this; it returns whether it did.

@@ -38,10 +38,12 @@ int Drain(const std::string& version) {
     TEngineRun run(std::cout);
     std::string reason;
     if (!run.Begin(version, reason)) return Refused(reason);
-    const int failures = run.Drain();
+    const TEngineRun::TDrainResult result = run.Drain();
     run.End();
-    if (failures > 0) std::cerr << "quill-engine: " << failures << " task(s) or label file(s) failed\n";
-    return failures > 0 ? ExitFailed : 0;
+    if (result.NotPrinted == 0 && result.FiledInError == 0) return 0;
+    std::cerr << "quill-engine: " << result.NotPrinted << " task(s) not printed, " << result.FiledInError
+              << " label file(s) filed in Error\n";
+    return ExitFailed;
 }
 
 int RunEngine(QCoreApplication& app, const std::string& version) {

@@ -4,20 +4,24 @@
 #include "core/Settings.h"
 #include "core/Startup.h"
 #include "core/UGlobals.h"
-#include "core/Utilities.h"
+#include "platform/FileOps.h"
 
 namespace quill {
 
 namespace {
 
-void MyAddLog(const std::string& message) { ShutdownTrace(message, true); }
+// The trace goes to the current directory, which printing moves to the
+// design folder; the service keeps all its events in the temporary folder.
+void MyAddLog(const std::string& message) {
+    platform::SetCurrentDirectory(Settings.TempLocation);
+    ShutdownTrace(message, true);
+}
 
 }  // namespace
 
 TQuillService::TQuillService(std::ostream& rowsOut) : run_(rowsOut) {
     ChooseSettingsStore();
     ReadSettings();
-    EnsureFolder(Settings.TempLocation);
 }
 
 bool TQuillService::ServiceExecute(const std::string& version, std::string& reason) {

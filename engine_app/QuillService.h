@@ -13,9 +13,8 @@ namespace quill {
 
 class TQuillService {
 public:
-    // Reads the settings once so that the first trace line already knows
-    // Debug, and enters the temporary folder, where the engine's start-up
-    // leaves the current directory: every trace line goes to one file.
+    // Reads the settings once, so that the first trace line already knows
+    // Debug and the temporary folder, where every trace line goes.
     explicit TQuillService(std::ostream& rowsOut);
 
     // Starts the engine; false (with the reason) when it cannot run.

@@ -56,9 +56,9 @@ std::string SystemctlCommand() {
 bool Systemctl(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const std::string command = SystemctlCommand();
     if (command.empty()) {
-        out << "systemd is not running here: skipped systemctl";
+        out << "skipped systemctl";
         for (const auto& arg : args) out << ' ' << arg;
-        out << '\n';
+        out << " (systemd is not running, or QUILL_SYSTEMCTL is empty)\n";
         return true;
     }
     std::vector<char*> argv{const_cast<char*>(command.c_str())};

@@ -40,11 +40,19 @@ TSignalWatcher::TSignalWatcher(std::initializer_list<int> signalNumbers, QObject
     sigemptyset(&action.sa_mask);
     // Restarted system calls: a signal must not break a file write halfway.
     action.sa_flags = SA_RESTART;
-    for (int s : signals_)
-        if (::sigaction(s, &action, nullptr) != 0) Fail("sigaction");
+    for (int s : signals_) {
+        if (::sigaction(s, &action, nullptr) != 0) {
+            const int error = errno;
+            Release();
+            errno = error;
+            Fail("sigaction");
+        }
+    }
 }
 
-TSignalWatcher::~TSignalWatcher() {
+TSignalWatcher::~TSignalWatcher() { Release(); }
+
+void TSignalWatcher::Release() {
     for (int s : signals_) ::signal(s, SIG_DFL);
     notifier_.reset();
     ::close(pipeRead);

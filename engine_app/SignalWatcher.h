@@ -28,6 +28,8 @@ signals:
 
 private:
     void ReadPipe();
+    // Default handlers back, pipe closed.
+    void Release();
 
     std::vector<int> signals_;
     std::unique_ptr<QSocketNotifier> notifier_;

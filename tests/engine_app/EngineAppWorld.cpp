@@ -3,6 +3,9 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "core/Startup.h"
+#include "platform/RegistryStore.h"
+
 namespace quill::test {
 
 namespace fs = std::filesystem;
@@ -10,6 +13,11 @@ namespace fs = std::filesystem;
 void EngineAppTest::SetUp() {
     setenv("CUPS_SERVER", world.path("no-cups/cups.sock").c_str(), 1);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+}
+
+void EngineAppTest::registerService() const {
+    platform::RegistryStore(platform::RegistryStore::DefaultPath())
+        .WriteString(ServiceRegistryKey, "ImagePath", world.programFolder() + "quill-engine");
 }
 
 void EngineAppTest::writeManualDesign(const std::string& name, int rows) const {

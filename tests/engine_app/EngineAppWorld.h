@@ -15,6 +15,8 @@ class EngineAppTest : public TempWorldTest {
 protected:
     void SetUp() override;
 
+    // Records the program folder as the installed service's, as INSTALL does.
+    void registerService() const;
     // QUILL.INI in the program folder (the engine's start folder).
     void writeIni(const std::string& text) const { world.writeFile("prog/QUILL.INI", text); }
     // A Manual design of `rows` x 1 small labels printing the third value.

@@ -116,6 +116,7 @@ TEST_F(EngineAppTest, SecondEngineIsRefusedWhileOneRuns) {
 
 TEST_F(EngineAppTest, EngineStartedWhileTheServiceRunsEnds) {
     writeIni(kCollectingIni);
+    registerService();
     EngineProcess service(world.root(), {"--service"});
     ASSERT_TRUE(service.waitForError("QuillService running headless")) << service.error();
     const EngineResult desktop = run({});
@@ -123,6 +124,19 @@ TEST_F(EngineAppTest, EngineStartedWhileTheServiceRunsEnds) {
     EXPECT_NE(desktop.error.find(" QuillService)"), std::string::npos) << desktop.error;
     service.signal(SIGTERM);
     EXPECT_EQ(service.wait(), 0);
+}
+
+TEST_F(EngineAppTest, WithADisplayItStillRunsHeadlessAndSaysSo) {
+    writeIni(kCollectingIni);
+    setenv("DISPLAY", ":97", 1);
+    const EngineResult withDisplay = run({"--drain"});
+    const EngineResult asked = run({"--drain", "--headless"});
+    unsetenv("DISPLAY");
+    EXPECT_EQ(withDisplay.code, 0);
+    EXPECT_NE(withDisplay.error.find("the tray window is not built yet; running headless"), std::string::npos)
+        << withDisplay.error;
+    EXPECT_EQ(asked.code, 0);
+    EXPECT_EQ(asked.error.find("tray window"), std::string::npos) << asked.error;
 }
 
 TEST_F(EngineAppTest, UnknownSwitchShowsUsage) {

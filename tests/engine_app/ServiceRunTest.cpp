@@ -11,14 +11,6 @@ namespace {
 
 constexpr const char* kServiceIni = "[Quill]\nLogMode=3\nDebug=1\nPrintDelayMinutes=60\n[USER]\nVisible=1\n";
 
-struct SignalPair {
-    int first;
-    int second;
-    std::vector<std::string> trace;   // the service's events, in order
-};
-
-class ServiceRelease : public EngineAppTest, public ::testing::WithParamInterface<SignalPair> {};
-
 std::vector<std::string> ServiceEvents(const std::string& trace) {
     std::vector<std::string> events;
     for (std::size_t at = 0; (at = trace.find(" - Service", at)) != std::string::npos;) {
@@ -29,43 +21,74 @@ std::vector<std::string> ServiceEvents(const std::string& trace) {
     return events;
 }
 
-TEST_P(ServiceRelease, ReleasesTheEngineOnce) {
-    writeIni(kServiceIni);
-    writeManualDesign("Sheet", 4);
-    EngineProcess service(world.root(), {"--service"});
-    ASSERT_TRUE(service.waitForError("QuillService running headless")) << service.error();
-    dropManualFile("USR1.txt", "Sheet", {"alpha"});
-    ASSERT_TRUE(service.waitForOutput("Labels added to task")) << service.output();
-
-    service.signal(GetParam().first);
-    service.signal(GetParam().second);
-    EXPECT_EQ(service.wait(), 0) << service.error();
-    EXPECT_EQ(pdfs().size(), 1u) << "the collected task prints once";
-    EXPECT_EQ(CountOf(log(), "QuillEngine END"), 1);
-    const auto events = ServiceEvents(trace());
-    ASSERT_GE(events.size(), GetParam().trace.size()) << trace();
-    // The second signal may come after the loop has ended: then it leaves no trace.
-    EXPECT_EQ(std::vector<std::string>(events.begin(), events.begin() + GetParam().trace.size()), GetParam().trace)
-        << trace();
-    EXPECT_EQ(CountOf(trace(), "ReleaseServiceForm"), 1) << trace();
-}
+// A service with one task collecting, ended by `signals` sent back to back.
+class ServiceEnd : public EngineAppTest {
+protected:
+    int endWith(std::initializer_list<int> signals) {
+        writeIni(kServiceIni);
+        writeManualDesign("Sheet", 4);
+        registerService();
+        EngineProcess service(world.root(), {"--service"});
+        if (!service.waitForError("QuillService running headless")) return -2;
+        dropManualFile("USR1.txt", "Sheet", {"alpha"});
+        if (!service.waitForOutput("Labels added to task")) return -2;
+        for (int s : signals) service.signal(s);
+        return service.wait();
+    }
+    // Whatever arrived: the engine released once, its task printed once.
+    void expectReleasedOnce() const {
+        EXPECT_EQ(pdfs().size(), 1u) << "the collected task prints once";
+        EXPECT_EQ(CountOf(log(), "QuillEngine END"), 1);
+        EXPECT_EQ(CountOf(trace(), "ServiceExecute - ReleaseServiceForm"), 1) << trace();
+        EXPECT_EQ(CountOf(trace(), "ServiceExecute - END"), 1) << trace();
+    }
+};
 
 const std::vector<std::string> kStopTrace = {
     "ServiceExecute - START", "ServiceExecute - CreateServiceForm", "ServiceExecute - Terminated",
     "ServiceExecute - ReleaseServiceForm", "ServiceExecute - END"};
-const std::vector<std::string> kShutdownTrace = {
-    "ServiceExecute - START",           "ServiceExecute - CreateServiceForm", "ServiceShutdown - START",
-    "ServiceExecute - Terminated",      "ServiceExecute - ReleaseServiceForm", "ServiceExecute - END",
-    "ServiceShutdown - END"};
 
-INSTANTIATE_TEST_SUITE_P(Signals, ServiceRelease,
-                         ::testing::Values(SignalPair{SIGTERM, SIGTERM, kStopTrace},
-                                           SignalPair{SIGTERM, SIGINT, kStopTrace},
-                                           SignalPair{SIGINT, SIGTERM, kShutdownTrace},
-                                           SignalPair{SIGINT, SIGINT, kShutdownTrace}));
+TEST_F(ServiceEnd, StopTracesTheServiceEventsInOrder) {
+    EXPECT_EQ(endWith({SIGTERM}), 0);
+    expectReleasedOnce();
+    EXPECT_EQ(ServiceEvents(trace()), kStopTrace) << trace();
+}
+
+TEST_F(ServiceEnd, ShutdownTracesTheServiceEventsInOrder) {
+    EXPECT_EQ(endWith({SIGINT}), 0);
+    expectReleasedOnce();
+    const std::vector<std::string> shutdownTrace = {
+        "ServiceExecute - START",      "ServiceExecute - CreateServiceForm",  "ServiceShutdown - START",
+        "ServiceExecute - Terminated", "ServiceExecute - ReleaseServiceForm", "ServiceExecute - END",
+        "ServiceShutdown - END"};
+    EXPECT_EQ(ServiceEvents(trace()), shutdownTrace) << trace();
+}
+
+// Which of two signals sent together the process takes first is the
+// kernel's choice; the release must happen once either way.
+TEST_F(ServiceEnd, TwoStopsReleaseOnce) {
+    EXPECT_EQ(endWith({SIGTERM, SIGTERM}), 0);
+    expectReleasedOnce();
+}
+
+TEST_F(ServiceEnd, StopAndShutdownReleaseOnce) {
+    EXPECT_EQ(endWith({SIGTERM, SIGINT}), 0);
+    expectReleasedOnce();
+    const auto events = ServiceEvents(trace());
+    ASSERT_GE(events.size(), 2u);
+    EXPECT_EQ(events[0], "ServiceExecute - START");
+    EXPECT_EQ(events[1], "ServiceExecute - CreateServiceForm");
+    EXPECT_EQ(CountOf(trace(), "ServiceShutdown - START"), CountOf(trace(), "ServiceShutdown - END"));
+}
+
+TEST_F(ServiceEnd, ManyMixedSignalsReleaseOnce) {
+    EXPECT_EQ(endWith({SIGINT, SIGTERM, SIGINT, SIGTERM, SIGTERM}), 0);
+    expectReleasedOnce();
+}
 
 TEST_F(EngineAppTest, ServiceTracesNothingWithoutDebug) {
     writeIni("[Quill]\nLogMode=3\n");
+    registerService();
     EngineProcess service(world.root(), {"--service"});
     ASSERT_TRUE(service.waitForError("QuillService running headless")) << service.error();
     service.signal(SIGTERM);
