@@ -33,10 +33,9 @@ std::string NextToken(std::string& text, char separator) {
     return token;
 }
 
-std::string NextField(std::string& text) {
-    const char separator = Settings.Separator.empty() ? ',' : Settings.Separator.front();
-    return NextToken(text, separator);
-}
+char FieldSeparator() { return Settings.Separator.empty() ? ',' : Settings.Separator.front(); }
+
+std::string NextField(std::string& text) { return NextToken(text, FieldSeparator()); }
 
 std::string RemoveExtension(const std::string& fileName, const std::string& extension) {
     const std::size_t drop = extension.size() + 1;

@@ -12,7 +12,10 @@ std::string AddBackslash(const std::string& path);   // appends the platform sep
 void EnsureFolder(const std::string& path);
 // Cuts the text before the first `separator`; the text keeps what follows it.
 std::string NextToken(std::string& text, char separator);
-std::string NextField(std::string& text);  // NextToken with the "Separator" setting
+// The field separator of label files: the first character of the
+// "Separator" setting, "," when it is empty.
+char FieldSeparator();
+std::string NextField(std::string& text);  // NextToken with FieldSeparator()
 std::string RemoveExtension(const std::string& fileName, const std::string& extension);
 std::string RightChars(const std::string& text, int count);
 

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "core/Utilities.h"
 #include "core/Vocabularies.h"
 #include "engine/LabelLineParsers.h"
 #include "engine/LabelLines.h"
@@ -39,7 +40,7 @@ int CheckLabelFile(TMode mode, const std::string& path, std::ostream& out) {
         return 2;
     }
     const std::vector<TField> vocabulary = BuildVocabulary(mode);
-    const TLabelSource source{mode, vocabulary, {}, {}, LabelSeparator()};
+    const TLabelSource source{mode, vocabulary, {}, {}, FieldSeparator()};
     TLabelRecord record;
     int requests = 0;
     long long labels = 0;

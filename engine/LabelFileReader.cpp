@@ -8,6 +8,7 @@
 #include <typeinfo>
 
 #include "core/Logging.h"
+#include "core/Utilities.h"
 #include "engine/LabelLines.h"
 #include "engine/LabelTokens.h"
 
@@ -47,7 +48,7 @@ bool ReadLabelFile(TMode mode, const std::string& locationName, const std::vecto
         result = false;
     }
     TLabelRecord record;
-    const TLabelSource source{mode, vocabulary, designFolder, locationName, LabelSeparator()};
+    const TLabelSource source{mode, vocabulary, designFolder, locationName, FieldSeparator()};
     ForEachLabelRecord(source, text, record,
                        [&](int, const TLabelRecord& parsed) { QueueCopies(parsed, sink, result); });
     return result;

@@ -18,8 +18,6 @@ std::string_view TTokenCursor::Next() {
     return token;
 }
 
-char LabelSeparator() { return Settings.Separator.empty() ? ',' : Settings.Separator.front(); }
-
 std::optional<int> ParseDecimalInteger(std::string_view text) {
     // from_chars takes a minus sign but not a plus sign
     if (text.starts_with('+') && !text.substr(1).starts_with('-')) text.remove_prefix(1);

@@ -21,10 +21,6 @@ private:
     char separator_;
 };
 
-// The label files' field separator: the first character of the "Separator"
-// setting, "," when the setting is empty.
-char LabelSeparator();
-
 // An optional sign and decimal digits making up the whole text, within the
 // 32-bit range; nothing otherwise.
 std::optional<int> ParseDecimalInteger(std::string_view text);
