@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Utilities.h"
 #include "labelrender/LabelJob.h"
 
 namespace lr = quill::labelrender;
@@ -28,12 +29,7 @@ namespace {
 void SplitCsv(std::string_view line, std::vector<std::string>& fields) {
     fields.clear();
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    for (;;) {
-        const auto comma = line.find(',');
-        fields.emplace_back(line.substr(0, comma));
-        if (comma == std::string_view::npos) return;
-        line.remove_prefix(comma + 1);
-    }
+    for (std::string_view field : quill::SplitAt(line, ',')) fields.emplace_back(field);
 }
 
 // Barcode and DataMatrix objects take any variable type; the types are

@@ -37,6 +37,16 @@ char FieldSeparator() { return Settings.Separator.empty() ? ',' : Settings.Separ
 
 std::string NextField(std::string& text) { return NextToken(text, FieldSeparator()); }
 
+std::vector<std::string_view> SplitAt(std::string_view text, char separator) {
+    std::vector<std::string_view> pieces;
+    for (;;) {
+        const auto end = text.find(separator);
+        pieces.push_back(text.substr(0, end));
+        if (end == std::string_view::npos) return pieces;
+        text.remove_prefix(end + 1);
+    }
+}
+
 std::string RemoveExtension(const std::string& fileName, const std::string& extension) {
     const std::size_t drop = extension.size() + 1;
     if (fileName.size() <= drop) return {};

@@ -2,6 +2,8 @@
 // Small string and folder routines that many parts of the system call.
 // Strings are byte strings; paths use the platform separator '/'.
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace quill {
 
@@ -16,6 +18,8 @@ std::string NextToken(std::string& text, char separator);
 // "Separator" setting, "," when it is empty.
 char FieldSeparator();
 std::string NextField(std::string& text);  // NextToken with FieldSeparator()
+// Every piece of `text` between separators, empty pieces included.
+std::vector<std::string_view> SplitAt(std::string_view text, char separator);
 std::string RemoveExtension(const std::string& fileName, const std::string& extension);
 std::string RightChars(const std::string& text, int count);
 

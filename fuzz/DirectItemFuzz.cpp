@@ -3,27 +3,14 @@
 // is a command's ESC value, the second a field value, the rest layout lines.
 #include <algorithm>
 
+#include "core/Utilities.h"
 #include "fuzz/FuzzSupport.h"
 #include "printing/DirectItems.h"
-
-namespace {
-
-std::vector<std::string_view> Lines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    for (;;) {
-        const auto end = text.find('\n');
-        lines.push_back(text.substr(0, end));
-        if (end == std::string_view::npos) return lines;
-        text.remove_prefix(end + 1);
-    }
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quill;
     const fuzz::TInput input = fuzz::SplitInput(data, size);
-    const std::vector<std::string_view> parts = Lines(input.Text);
+    const std::vector<std::string_view> parts = SplitAt(input.Text, '\n');
     const std::string_view escValue = parts[0];
     const std::string_view fieldValue = parts.size() > 1 ? parts[1] : std::string_view();
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "core/Utilities.h"
+
 namespace quill {
 
 namespace {
@@ -26,16 +28,6 @@ std::optional<char> ParseByte(std::string_view text) {
 }
 
 bool StartsWithDigit(std::string_view text) { return !text.empty() && text.front() >= '0' && text.front() <= '9'; }
-
-std::vector<std::string_view> SplitAtCommas(std::string_view text) {
-    std::vector<std::string_view> parts;
-    for (;;) {
-        const auto comma = text.find(',');
-        parts.push_back(text.substr(0, comma));
-        if (comma == std::string_view::npos) return parts;
-        text.remove_prefix(comma + 1);
-    }
-}
 
 std::string_view FieldValue(const TLabelRecord& record, std::string_view name) {
     for (int i = 0; i < record.FieldCount(); ++i)
@@ -69,7 +61,7 @@ std::string Aligned(std::string_view part, int length, int align) {
 std::string FieldItemValue(std::string_view item, const TLabelRecord& record) {
     item.remove_prefix(1);
     if (!item.empty() && item.back() == ')') item.remove_suffix(1);
-    const std::vector<std::string_view> parts = SplitAtCommas(item);
+    const std::vector<std::string_view> parts = SplitAt(item, ',');
     const std::string_view value = FieldValue(record, parts[0]);
     if (parts.size() < 2) return std::string(value);
     const auto from = ParseInt(parts[1]);
@@ -110,7 +102,7 @@ std::vector<std::string_view> LineItems(std::string_view line) {
 std::string CommandBytes(std::string_view escValue) {
     if (!StartsWithDigit(escValue)) return std::string(escValue);
     std::string bytes;
-    for (std::string_view part : SplitAtCommas(escValue)) {
+    for (std::string_view part : SplitAt(escValue, ',')) {
         const auto byte = StartsWithDigit(part) ? ParseByte(part) : std::nullopt;
         if (byte)
             bytes.push_back(*byte);

@@ -34,6 +34,13 @@ TEST(Utilities, NextTokenSplitsOnEveryCharacterWithoutTrimming) {
     EXPECT_EQ(quoted, "y");
 }
 
+TEST(Utilities, SplitAtKeepsEmptyPieces) {
+    using Pieces = std::vector<std::string_view>;
+    EXPECT_EQ(SplitAt("a,,b", ','), (Pieces{"a", "", "b"}));
+    EXPECT_EQ(SplitAt("", ','), (Pieces{""}));
+    EXPECT_EQ(SplitAt("x,", ','), (Pieces{"x", ""}));
+}
+
 TEST(Utilities, NextFieldUsesTheSeparatorSetting) {
     const std::string saved = Settings.Separator;
     Settings.Separator = ";";
