@@ -129,8 +129,6 @@ private:
                          const std::string& workPath);
     void RecoverWorkFiles();
     void ReplayJournal();
-    // Hands one copy to the queue, printing held or full tasks on the way.
-    void QueueCopy(const TLabelRecord& copy);
     bool PrintTaskLabels(int slot, const std::vector<TField>& vocabulary);
     bool PrintDirectTask(int slot);
     // The row of a task that printed to `destination`, or failed with `error`.

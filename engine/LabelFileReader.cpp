@@ -24,8 +24,8 @@ std::string ClassName(const std::exception& error) {
     return status == 0 && demangled ? demangled.get() : mangled;
 }
 
-// Hands `Amount` copies to the sink. A held slot is printed and the same copy
-// offered again without counting it. `result` becomes the outcome of the last print.
+}  // namespace
+
 void QueueCopies(const TLabelRecord& record, TLabelSink& sink, bool& result) {
     int queued = 0;
     while (queued < record.Amount) {
@@ -34,8 +34,6 @@ void QueueCopies(const TLabelRecord& record, TLabelSink& sink, bool& result) {
         if (added.Outcome != TAddOutcome::SlotHeld) ++queued;
     }
 }
-
-}  // namespace
 
 bool ReadLabelFile(TMode mode, const std::string& locationName, const std::vector<TField>& vocabulary,
                    const std::string& designFolder, const std::string& path, TLabelSink& sink) {

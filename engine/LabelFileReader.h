@@ -15,6 +15,10 @@ namespace quill {
 // printed during the reading failed; true otherwise, also when copies were
 // only queued. A malformed Legacy line throws TLabelFormatError: lines after
 // it are not read and queued copies stay queued.
+// Hands `Amount` copies of the record to the sink. A held slot is printed
+// and the same copy offered again; `result` becomes the outcome of the last print.
+void QueueCopies(const TLabelRecord& record, TLabelSink& sink, bool& result);
+
 bool ReadLabelFile(TMode mode, const std::string& locationName, const std::vector<TField>& vocabulary,
                    const std::string& designFolder, const std::string& path, TLabelSink& sink);
 

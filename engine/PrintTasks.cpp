@@ -8,6 +8,7 @@
 
 #include "core/Logging.h"
 #include "engine/Filing.h"
+#include "engine/LabelFileReader.h"
 #include "printing/DesignLayout.h"
 #include "printing/PrintJob.h"
 #include "printing/ShiftControllers.h"
@@ -63,14 +64,6 @@ TAddResult TEngineCore::AddToTask(const TLabelRecord& record) {
     // is a task of its own; shift control wants every copy printed at once.
     const bool printNow = task.Count() >= task.Capacity || IsDirectMode(record.Mode) || AnyShiftInUse();
     return {printNow ? TAddOutcome::QueuedPrintNow : TAddOutcome::Queued, slot};
-}
-
-void TEngineCore::QueueCopy(const TLabelRecord& copy) {
-    for (;;) {
-        const TAddResult added = AddToTask(copy);
-        if (added.Outcome != TAddOutcome::Queued) PrintTask(added.Task);
-        if (added.Outcome != TAddOutcome::SlotHeld) return;
-    }
 }
 
 bool TEngineCore::PrintTask(int slot) {
@@ -165,7 +158,8 @@ void TEngineCore::SetTaskTimers(bool enabled) {
 void TEngineCore::ReplayJournal() {
     if (!replay_.empty())
         AddLog("Task journal: " + std::to_string(replay_.size()) + " label copies of an earlier run queued again");
-    for (const TLabelRecord& copy : replay_) QueueCopy(copy);
+    bool printed = true;
+    for (const TLabelRecord& copy : replay_) QueueCopies(copy, *this, printed);
     replay_.clear();
     SyncJournal();
     journal_.ReplayDone();
