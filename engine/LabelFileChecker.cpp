@@ -13,7 +13,8 @@ namespace quill {
 namespace {
 
 void PrintRecord(int lineNumber, const TLabelRecord& record, std::ostream& out) {
-    out << "line " << lineNumber << ": amount " << record.Amount << ", design \"" << record.Design << '"';
+    out << "line " << lineNumber << ": amount " << record.Amount << ", design \""
+        << EscapeControlCharacters(record.Design) << '"';
     if (record.Amount <= 0) out << " (nothing is printed)";
     out << '\n';
     for (int position = 0; position < record.FieldCount(); ++position) {
@@ -25,7 +26,7 @@ void PrintRecord(int lineNumber, const TLabelRecord& record, std::ostream& out) 
             out << '#' << position;  // beyond the vocabulary
         else
             out << name;
-        out << '=' << value << '\n';
+        out << '=' << EscapeControlCharacters(value) << '\n';
     }
 }
 

@@ -31,6 +31,17 @@ bool FolderExists(const std::string& path);
 // Renames `from` to `to`; fails (returns false, nothing changed) when `to`
 // already exists. Works across folders of one file system.
 bool RenameNoReplace(const std::string& from, const std::string& to);
+// RenameNoReplace into a real folder only: fails when the folder of `to` is
+// a symbolic link or no folder. Whoever may write a label folder can swap
+// its Backup for a link, and must not steer the engine's renames with it.
+bool RenameIntoRealFolder(const std::string& from, const std::string& to);
+// Something other than a folder is at `path`: a link (to a folder or not),
+// a file, a device. False when nothing is there.
+bool IsOtherThanFolder(const std::string& path);
+// `path`, with every link resolved, lies inside `folder` (also resolved),
+// not on it. A path that does not exist yet is judged by its folder; a
+// dangling link never lies inside.
+bool LiesInsideFolder(const std::string& path, const std::string& folder);
 
 bool DeleteFile(const std::string& path);
 
