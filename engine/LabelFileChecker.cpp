@@ -52,7 +52,7 @@ int CheckLabelFile(TMode mode, const std::string& path, std::ostream& out) {
             if (parsed.Amount > 0) labels += parsed.Amount;
         });
     } catch (const TLabelFormatError& error) {
-        out << "format error at " << error.what() << "; the engine reads no further lines\n";
+        out << "format error at " << EscapeControlCharacters(error.what()) << "; the engine reads no further lines\n";
         return 1;
     }
     out << "valid: " << requests << " label lines, " << labels << " labels\n";
