@@ -103,13 +103,8 @@ TEST_F(HostInputFoldersTest, DirectPortsAreOnlyThoseTheSiteAllows) {
         world.writeFile(designs.substr(world.root().size()) + design + ".lbl",
                         "[Main]\nPrinter=NONE\nPort=" + c.port + "\n[Lines]\nLine1=<\"bytes\">\n");
         const std::string status = take("1,D," + std::to_string(number) + ",x\r\n", TMode::Direct);
-        if (c.prints) {
-            EXPECT_TRUE(StartsWith(status, "Printed to " + c.port)) << status;
-            EXPECT_EQ(world.readFile(c.file.substr(world.root().size())), "bytes");
-        } else {
-            EXPECT_TRUE(StartsWith(status, "Not printed. Print Error on " + c.port)) << status;
-            EXPECT_NE(world.readFile(c.file.substr(world.root().size())), "bytes");
-        }
+        EXPECT_TRUE(StartsWith(status, (c.prints ? "Printed to " : "Not printed. Print Error on ") + c.port)) << status;
+        EXPECT_EQ(world.readFile(c.file.substr(world.root().size())) == "bytes", c.prints);
     }
     EXPECT_EQ(world.readFile("victim"), "keep");
 }
