@@ -201,8 +201,9 @@ TEST_F(ShiftControl, SpoolerJobsOfAStoppedQueueAreCountedAndTheWaitIsBounded) {
         ASSERT_TRUE(labelrender::cups::SubmitRaw("paused", "x", "held " + std::to_string(i)).ok());
     EXPECT_EQ(GetSpoolerJobs("paused"), 2);
     EXPECT_NE(MonthlyLog().find("spooler job paused nr jobs =3"), std::string::npos);
-    EXPECT_NE(MonthlyLog().find("Info job printer name: paused paused root held 0 application/vnd.cups-raw pending 0 "
-                                "JOB_POSITION_UNSPECIFIED"),
+    // printer, machine, user, document, data type, status text, number and name
+    EXPECT_NE(MonthlyLog().find("Info job printer name: paused paused localhost root held 0 application/vnd.cups-raw "
+                                "pending 0 JOB_POSITION_UNSPECIFIED"),
               std::string::npos)
         << MonthlyLog();
 
