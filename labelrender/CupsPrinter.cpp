@@ -96,18 +96,26 @@ std::map<int, std::string> OriginatingHosts(http_t* http, const std::string& des
     ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, wanted);
     const IppPtr response(cupsDoRequest(http, request, "/"));   // takes the request
     if (!response) return hosts;
+    // one group of attributes per job, in no fixed order
     int id = 0;
+    std::string host;
+    const auto endOfJob = [&] {
+        if (id) hosts[id] = host;
+        id = 0;
+        host.clear();
+    };
     for (ipp_attribute_t* a = ippFirstAttribute(response.get()); a; a = ippNextAttribute(response.get())) {
         const char* name = ippGetName(a);
         if (!name) {
-            id = 0;   // the next job's group starts
+            endOfJob();
         } else if (std::string_view(name) == "job-id") {
             id = ippGetInteger(a, 0);
-        } else if (std::string_view(name) == "job-originating-host-name" && id) {
-            const char* host = ippGetString(a, 0, nullptr);
-            hosts[id] = host ? host : "";
+        } else if (std::string_view(name) == "job-originating-host-name") {
+            const char* text = ippGetString(a, 0, nullptr);
+            host = text ? text : "";
         }
     }
+    endOfJob();
     return hosts;
 }
 

@@ -122,7 +122,8 @@ TEST_F(SiteTest, ServiceAndGroupMemberShareSettingsFoldersAndEveryFile) {
     const EngineResult installed = run({"-INSTALL"});
     ASSERT_EQ(installed.code, 0) << installed.output << installed.error;
     const std::string unit = world.readFile("units/QuillService.service");
-    for (const std::string line : {"User=quill\n", "Group=" + group_ + "\n", "SupplementaryGroups=lp\n", "UMask=0002\n"})
+    for (const std::string& line :
+         std::vector<std::string>{"User=quill\n", "Group=" + group_ + "\n", "SupplementaryGroups=lp\n", "UMask=0002\n"})
         EXPECT_NE(unit.find(line), std::string::npos) << line << unit;
 
     // the member's settings are the service's
@@ -136,8 +137,10 @@ TEST_F(SiteTest, ServiceAndGroupMemberShareSettingsFoldersAndEveryFile) {
     writeManualDesign("Sheet", 1);
     fs::rename(world.path("data/labels/designs/User"), world.path("staged"));
     ASSERT_EQ(::chmod(world.path("staged").c_str(), 0755), 0);
-    ASSERT_EQ(asUser("mkdir -p " + Quote(world.path("data/labels/designs/User")) + " && cp " +
-                     Quote(world.path("staged")) + "/* " + Quote(world.path("data/labels/designs/User/"))),
+    // written anew (cp would copy the staged files' mode)
+    ASSERT_EQ(asUser("mkdir -p " + Quote(world.path("data/labels/designs/User")) + " && for f in " +
+                     Quote(world.path("staged")) + "/*; do cat \"$f\" > " +
+                     Quote(world.path("data/labels/designs/User/")) + "\"${f##*/}\"; done"),
               0)
         << userOutput();
     const std::string label = world.path("data/labels/User/");

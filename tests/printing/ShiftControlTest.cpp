@@ -155,7 +155,7 @@ TEST_F(ShiftControl, CloseFeedsBackAndStoresThePosition) {
     QUILL_USE_CUPS(scheduler);
     startWithScheduler(scheduler, "[Quill]\n[Shift1]\nUseShift=1\nShiftPort=capture\nShiftDistanceMM=10\n"
                                   "[Shift2]\nLabelPosition=3\n",
-                       "[Label1]\nDescription=Triple\nCols=3\n");
+                       "[Label1]\nDescription=Single\nCols=1\n[Label2]\nDescription=Triple\nCols=3\n");
     TShiftClass& shift = *ShiftController(1);
     shift.PageShiftTimerTimer();
     EXPECT_EQ(nextJob(), Feed('J', {72}));   // 60 / 25.4 x 10 + 0.5 = 24 units
