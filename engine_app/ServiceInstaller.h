@@ -1,8 +1,8 @@
 #pragma once
 // INSTALL and UNINSTALL on systemd: the unit QuillService.service that runs
 // `quill-engine --service`, and the program path recorded as the service's
-// "ImagePath" in the registry store, from which the service takes its
-// program folder.
+// "ImagePath" in the registry store. The service's program folder is the
+// site's (<data root>/program), not the binary's.
 //
 // INSTALL also makes the site: the group (QUILL_SITE_GROUP, default
 // "quill"), the service's unprivileged system user "quill" in it and in
