@@ -124,7 +124,8 @@ bool PrepareDataRoot(std::ostream& out, std::ostream& err) {
     const auto share = [&](const fs::path& path) {
         struct stat st {};
         if (::lstat(path.c_str(), &st) != 0 || S_ISLNK(st.st_mode)) return;
-        if (site && ::lchown(path.c_str(), static_cast<uid_t>(-1), site->gr_gid) != 0) ec.assign(errno, std::generic_category());
+        if (site && ::lchown(path.c_str(), static_cast<uid_t>(-1), site->gr_gid) != 0)
+            ec.assign(errno, std::generic_category());
         const mode_t add = S_ISDIR(st.st_mode) ? (S_ISGID | S_IRWXG) : (S_IRGRP | S_IWGRP);
         if (::chmod(path.c_str(), (st.st_mode & 07777) | add) != 0) ec.assign(errno, std::generic_category());
     };

@@ -25,7 +25,8 @@ protected:
         EngineAppTest::SetUp();
         setenv("QUILL_UNIT_DIR", world.path("units").c_str(), 1);
         for (const char* command : {"systemctl", "useradd", "groupadd"}) {
-            world.writeFile(command, "#!/bin/sh\necho \"$*\" >> '" + world.path(std::string(command) + ".calls") + "'\n");
+            const std::string calls = world.path(std::string(command) + ".calls");
+            world.writeFile(command, "#!/bin/sh\necho \"$*\" >> '" + calls + "'\n");
             std::filesystem::permissions(world.path(command), std::filesystem::perms::owner_exec,
                                          std::filesystem::perm_options::add);
         }
@@ -36,7 +37,8 @@ protected:
         setenv("QUILL_USERADD", world.path("useradd").c_str(), 1);
     }
     void TearDown() override {
-        for (const char* name : {"QUILL_UNIT_DIR", "QUILL_SYSTEMCTL", "QUILL_GROUPADD", "QUILL_USERADD", "QUILL_SITE_GROUP"})
+        for (const char* name :
+             {"QUILL_UNIT_DIR", "QUILL_SYSTEMCTL", "QUILL_GROUPADD", "QUILL_USERADD", "QUILL_SITE_GROUP"})
             unsetenv(name);
     }
     std::string unit() const { return world.readFile("units/QuillService.service"); }
@@ -67,9 +69,11 @@ TEST_P(InstallSwitch, WritesAndRemovesTheUnitAndTheProgramPath) {
     EXPECT_EQ(imagePath()->text, binary);
     EXPECT_EQ(calls(), "daemon-reload\nenable QuillService.service\n");
     EXPECT_EQ(world.readFile("groupadd.calls"), "--system quill-test-site\n");
-    if (!getpwnam("quill"))
-        EXPECT_EQ(world.readFile("useradd.calls"), "--system --gid quill-test-site --groups lp --home-dir " +
-                                                       world.path("data") + " --no-create-home --shell /usr/sbin/nologin quill\n");
+    if (!getpwnam("quill")) {
+        EXPECT_EQ(world.readFile("useradd.calls"),
+                  "--system --gid quill-test-site --groups lp --home-dir " + world.path("data") +
+                      " --no-create-home --shell /usr/sbin/nologin quill\n");
+    }
     struct stat st {};
     ASSERT_EQ(stat(world.path("data/program").c_str(), &st), 0) << "the site's folders are made";
     EXPECT_EQ(st.st_mode & 02070, 02070u) << "group-writable and setgid";

@@ -27,6 +27,8 @@ std::string Quote(const std::string& text) {
     return quoted + "'";
 }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
 bool HaveCommand(const std::string& name) { return RunCommand("command -v " + name + " >/dev/null 2>&1") == 0; }
 
 // Every site variable at the site's own default: data root, registry store,
@@ -58,7 +60,8 @@ protected:
         for (const char* command : {"QUILL_SYSTEMCTL", "QUILL_GROUPADD", "QUILL_USERADD"}) setenv(command, "", 1);
     }
     void TearDown() override {
-        for (const char* name : {"QUILL_SITE_GROUP", "QUILL_UNIT_DIR", "QUILL_SYSTEMCTL", "QUILL_GROUPADD", "QUILL_USERADD"})
+        for (const char* name :
+             {"QUILL_SITE_GROUP", "QUILL_UNIT_DIR", "QUILL_SYSTEMCTL", "QUILL_GROUPADD", "QUILL_USERADD"})
             unsetenv(name);
         if (!made_) return;
         RunCommand("userdel " + user_ + " 2>/dev/null");
@@ -245,9 +248,9 @@ private:
                     base = args.substr(i + 9, close - i - 9);
                     i = close == std::string::npos ? args.size() : close;
                 }
-            } else if (std::isdigit(static_cast<unsigned char>(args[i])) && (i == 0 || !std::isalnum(static_cast<unsigned char>(args[i - 1])))) {
+            } else if (IsDigit(args[i]) && (i == 0 || !std::isalnum(static_cast<unsigned char>(args[i - 1])))) {
                 std::size_t j = i;
-                while (j < args.size() && std::isdigit(static_cast<unsigned char>(args[j]))) ++j;
+                while (j < args.size() && IsDigit(args[j])) ++j;
                 if (j < args.size() && args[j] == '<') {
                     const std::size_t close = args.find('>', j);
                     base = args.substr(j + 1, close - j - 1);
@@ -261,7 +264,8 @@ private:
                     name += args[i];
                 }
                 if (descriptorOnly) continue;
-                paths.push_back(fs::path(name).is_absolute() ? name : (fs::path(base) / name).lexically_normal().string());
+                paths.push_back(fs::path(name).is_absolute() ? name
+                                                             : (fs::path(base) / name).lexically_normal().string());
                 base = cwd_;
             }
         }
