@@ -81,6 +81,16 @@ std::string AsText(const SettingValue& v) {
     return std::to_string(AsInteger(v, 0));
 }
 
+// The value as the key's INI class writes it.
+std::string IniText(const std::string& key, const SettingValue& value) {
+    switch (KeyClassOf(key)) {
+        case KeyClass::Integer: return std::to_string(AsInteger(value, 0));
+        case KeyClass::Boolean: return std::string(1, AsInteger(value, 0) != 0 ? '1' : '0');
+        case KeyClass::String: break;
+    }
+    return AsText(value);
+}
+
 // A write the file system refused (no permission, disk full) is recorded;
 // only the read-only attribute makes writes skip silently.
 void ReportUnwritable(const char* proc, const std::string& path) {
@@ -105,13 +115,7 @@ void WriteINIFile(const std::string& key, const SettingValue& value) {
         const std::string path = SettingsFilePath();
         if (platform::FileExists(path) && platform::IsReadOnly(path)) return;
         platform::IniFile ini(path);
-        std::string text;
-        switch (KeyClassOf(key)) {
-            case KeyClass::Integer: text = std::to_string(AsInteger(value, 0)); break;
-            case KeyClass::Boolean: text = AsInteger(value, 0) != 0 ? "1" : "0"; break;
-            case KeyClass::String: text = AsText(value); break;
-        }
-        if (!ini.WriteString(CurrentIniSection(), key, text)) ReportUnwritable("WriteINIFile", path);
+        if (!ini.WriteString(CurrentIniSection(), key, IniText(key, value))) ReportUnwritable("WriteINIFile", path);
     } catch (const std::exception& e) {
         LogException("UProcs", "WriteINIFile", "Exception", e.what());
     }

@@ -34,8 +34,10 @@ constexpr const char* kUsage =
     "one line each: mode, design, amount, status, status code, task id (tab-separated).\n"
     "Exit codes: 0 done, 1 --drain left something unprinted (or a failed INSTALL /\n"
     "UNINSTALL), 2 usage, 3 another engine is running.\n"
-    "INSTALL writes the unit QuillService.service into $QUILL_UNIT_DIR (default\n"
-    "/etc/systemd/system) and enables it; $QUILL_SYSTEMCTL replaces systemctl.\n";
+    "INSTALL creates the group quill ($QUILL_SITE_GROUP), the service user quill and\n"
+    "the shared data root, writes the unit QuillService.service into $QUILL_UNIT_DIR\n"
+    "(default /etc/systemd/system) and enables it; $QUILL_SYSTEMCTL, $QUILL_GROUPADD\n"
+    "and $QUILL_USERADD replace systemctl, groupadd and useradd.\n";
 
 // Reads FILE as the engine would for MODE and shows every request, printing nothing.
 int CheckLabelFileCommand(const std::string& modeName, const std::string& path) {
