@@ -69,10 +69,16 @@ bool SetReadOnly(const std::string& path, bool readOnly);
 // whose name equals `name` without regard to case; otherwise `folder` + `name`.
 std::string FindCaseInsensitive(const std::string& folder, const std::string& name);
 
+// The process's umask, read without changing it (022 when it cannot be read).
+unsigned FileCreationMask();
+
 // Whole file as bytes; nullopt when it cannot be read.
 std::optional<std::string> ReadWholeFile(const std::string& path);
-// Writes through a temporary file and a rename, so readers never see half a file.
-// Like Windows, refuses a target that carries the read-only attribute.
+// Writes through a temporary file and a rename, so readers never see half a
+// file. The file keeps its owner, group and mode, and a symbolic link its
+// target; another user's file (writable through the group) is rewritten in
+// place instead. Like Windows, refuses a target that carries the read-only
+// attribute, and one this user may not write.
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
 
 }  // namespace quill::platform
