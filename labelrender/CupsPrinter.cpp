@@ -2,6 +2,7 @@
 
 #include <cups/cups.h>
 
+#include <cmath>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -67,16 +68,18 @@ struct IppDeleter {
 };
 using IppPtr = std::unique_ptr<ipp_t, IppDeleter>;
 
-// Why a printer refuses jobs, as its operator wrote it ("cupsreject -r ...").
-std::string StateMessage(http_t* http, const std::string& printerUri) {
-    if (printerUri.empty()) return {};
+IppPtr PrinterAttributes(http_t* http, const std::string& printerUri) {
+    if (printerUri.empty()) return nullptr;
+    static const char* const wanted[] = {"printer-state-message", "printer-resolution-default"};
     ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri.c_str());
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
-                 "printer-state-message");
-    const IppPtr response(cupsDoRequest(http, request, "/"));   // takes the request
-    if (!response) return {};
-    ipp_attribute_t* attribute = ippFindAttribute(response.get(), "printer-state-message", IPP_TAG_TEXT);
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, wanted);
+    return IppPtr(cupsDoRequest(http, request, "/"));   // takes the request
+}
+
+// Why a printer refuses jobs, as its operator wrote it ("cupsreject -r ...").
+std::string StateMessage(ipp_t* attributes) {
+    ipp_attribute_t* attribute = attributes ? ippFindAttribute(attributes, "printer-state-message", IPP_TAG_TEXT) : nullptr;
     const char* text = attribute ? ippGetString(attribute, 0, nullptr) : nullptr;
     return text ? text : "";
 }
@@ -119,6 +122,18 @@ std::map<int, std::string> OriginatingHosts(http_t* http, const std::string& des
     return hosts;
 }
 
+// The resolution the printer prints at unless told otherwise (from its PPD or driver).
+int DefaultDotsPerInch(ipp_t* attributes) {
+    ipp_attribute_t* attribute =
+        attributes ? ippFindAttribute(attributes, "printer-resolution-default", IPP_TAG_RESOLUTION) : nullptr;
+    if (!attribute) return 0;
+    int down = 0;
+    ipp_res_t units = IPP_RES_PER_INCH;
+    const int across = ippGetResolution(attribute, 0, &down, &units);
+    const double perInch = units == IPP_RES_PER_CM ? across * 2.54 : across;
+    return perInch > 0 ? static_cast<int>(std::lround(perInch)) : 0;
+}
+
 std::string LastError() {
     const char* text = cupsLastErrorString();
     return text ? text : "unknown error";
@@ -138,7 +153,9 @@ Status FindDestination(const std::string& name, Destination& out) {
     out.name = dest->name;
     out.deviceUri = Option(dest.get(), "device-uri");
     out.acceptingJobs = Option(dest.get(), "printer-is-accepting-jobs") != "false";
-    if (!out.acceptingJobs) out.stateMessage = StateMessage(http.get(), Option(dest.get(), "printer-uri-supported"));
+    const IppPtr attributes = PrinterAttributes(http.get(), Option(dest.get(), "printer-uri-supported"));
+    if (!out.acceptingJobs) out.stateMessage = StateMessage(attributes.get());
+    out.dotsPerInch = DefaultDotsPerInch(attributes.get());
     return Status::Ok();
 }
 

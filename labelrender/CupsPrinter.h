@@ -15,6 +15,7 @@ struct Destination {
     std::string deviceUri;
     bool acceptingJobs = true;
     std::string stateMessage;
+    int dotsPerInch = 0;   // the default resolution (across); 0 when the printer does not say
 };
 
 // The destination of that name, or the scheduler's default for an empty

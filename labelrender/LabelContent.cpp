@@ -20,7 +20,14 @@ std::string VariableText(const VariableSet& variables, const std::string& name, 
     return platform::LabelBytesToUtf8(bytes, conversion.codePage);
 }
 
-std::optional<SymbolRequest> RequestFor(const ObjectKind& kind, std::string data) {
+}  // namespace
+
+std::string ExpandContents(const ContentTemplate& contents, const VariableSet& variables,
+                           const TextConversion& conversion) {
+    return contents.Expand([&](const std::string& name) { return VariableText(variables, name, conversion); });
+}
+
+std::optional<SymbolRequest> SymbolRequestFor(const ObjectKind& kind, std::string data) {
     if (const auto* barcode = std::get_if<BarcodeObject>(&kind))
         return SymbolRequest{SymbolKind::Linear, barcode->symbology, barcode->humanReadable, std::move(data)};
     if (std::holds_alternative<DataMatrixObject>(kind))
@@ -29,10 +36,14 @@ std::optional<SymbolRequest> RequestFor(const ObjectKind& kind, std::string data
     return std::nullopt;
 }
 
-}  // namespace
+BoxSize ContentBox(const DesignObject& object) {
+    const auto w = static_cast<double>(object.width.um());
+    const auto h = static_cast<double>(object.height.um());
+    return object.rotation == 90 || object.rotation == 270 ? BoxSize{h, w} : BoxSize{w, h};
+}
 
-LabelFiller::LabelFiller(const Design& design)
-    : design_(design), content_{std::vector<ObjectContent>(design.objects.size())},
+LabelFiller::LabelFiller(const Design& design, double dotsPerInch)
+    : design_(design), content_{std::vector<ObjectContent>(design.objects.size()), dotsPerInch},
       encodedData_(design.objects.size()) {}
 
 Status LabelFiller::LoadImages(const std::string& designFolder) {
@@ -57,10 +68,9 @@ Status LabelFiller::Fill(const VariableSet& variables, const TextConversion& con
         const DesignObject& object = design_.objects[i];
         const ContentTemplate* contents = object.Contents();
         if (!contents) continue;
-        std::string data =
-            contents->Expand([&](const std::string& name) { return VariableText(variables, name, conversion); });
+        std::string data = ExpandContents(*contents, variables, conversion);
         ObjectContent& out = content_.objects[i];
-        auto request = RequestFor(object.kind, data);
+        auto request = SymbolRequestFor(object.kind, data);
         if (!request) {
             out.text = QString::fromStdString(data);
             continue;
@@ -73,7 +83,13 @@ Status LabelFiller::Fill(const VariableSet& variables, const TextConversion& con
             encodedData_[i] = std::move(data);
             continue;
         }
-        if (Status s = EncodeSymbol(*request, out.symbol); !s.ok()) {
+        Status s = EncodeSymbol(*request, out.symbol);
+        if (s.ok()) {
+            const BoxSize box = ContentBox(object);
+            s = PlaceSymbol(*out.symbol, box.widthUm, box.heightUm, content_.dotsPerInch, out.placement);
+        }
+        if (!s.ok()) {
+            out.symbol.reset();
             s.message = "[" + object.name + "] " + s.message;
             return s;
         }

@@ -12,6 +12,7 @@
 #include "labelrender/Design.h"
 #include "labelrender/Status.h"
 #include "labelrender/Symbol.h"
+#include "labelrender/SymbolLayout.h"
 #include "labelrender/Variables.h"
 
 namespace quill::labelrender {
@@ -19,12 +20,15 @@ namespace quill::labelrender {
 struct ObjectContent {
     QString text;                                  // Text objects
     std::shared_ptr<const VectorSymbol> symbol;    // Barcode, DataMatrix, QRCode; null draws nothing
+    SymbolPlacement placement;                     // of the symbol in its box
     QImage image;                                  // Image objects
 };
 
 // Index-aligned with Design::objects.
 struct LabelContent {
     std::vector<ObjectContent> objects;
+    // The printer's resolution, whose dot grid symbols are placed on; 0 when unknown.
+    double dotsPerInch = 0;
 };
 
 // How variable bytes become text: their code page, and the bytes that stand
@@ -35,15 +39,26 @@ struct TextConversion {
     int returnCode = 0;
 };
 
+// An object's contents with the variables' values, as UTF-8.
+std::string ExpandContents(const ContentTemplate& contents, const VariableSet& variables,
+                           const TextConversion& conversion);
+// What to encode for a symbol object; nullopt for objects that are not symbols.
+std::optional<SymbolRequest> SymbolRequestFor(const ObjectKind& kind, std::string data);
+
+// The object's box as its contents see it: width and height swapped when turned by 90 or 270 degrees.
+BoxSize ContentBox(const DesignObject& object);
+
 class LabelFiller {
 public:
-    explicit LabelFiller(const Design& design);
+    // Symbols are laid out for a printer of `dotsPerInch` (0: unknown, symbols fill their boxes).
+    explicit LabelFiller(const Design& design, double dotsPerInch = 0);
 
     // Loads the design's pictures (names relative to `designFolder`);
     // LL_ERR_IMAGE when one is missing or unreadable.
     Status LoadImages(const std::string& designFolder);
-    // LL_ERR_BARCODE (and the object's name) when a symbol cannot be encoded;
-    // the content is then incomplete and must not be painted.
+    // LL_ERR_BARCODE (and the object's name) when a symbol cannot be encoded
+    // or its box cannot hold it at one printer dot per module; the content
+    // is then incomplete and must not be painted.
     Status Fill(const VariableSet& variables, const TextConversion& conversion);
 
     const LabelContent& content() const { return content_; }

@@ -6,6 +6,7 @@
 
 #include "core/UGlobals.h"
 #include "labelrender/Design.h"
+#include "labelrender/DesignCheck.h"
 #include "labelrender/LabelContent.h"
 #include "labelrender/OutputDevice.h"
 #include "labelrender/PdfPageStream.h"
@@ -116,12 +117,13 @@ int LabelJob::LlPrintStart(int projectType, const std::string& designPath, int m
     if (!unknown.empty())
         return s.Report(Status::Error(LL_ERR_UNKNOWN_VARIABLE, path + ": unknown variables: " + unknown));
 
-    run->filler = std::make_unique<LabelFiller>(run->design);
-    if (Status status = run->filler->LoadImages(std::filesystem::path(path).parent_path().string()); !status.ok())
-        return s.Report(status);
-
     const auto printerSettings = PrinterSettings::Load(PrinterSettingsPath(s.printerDefaultsDir, path));
     if (Status status = OpenOutputDevice(printerSettings, run->preview, run->device); !status.ok())
+        return s.Report(status);
+
+    // symbols are laid out on the dot grid of the printer the job goes to
+    run->filler = std::make_unique<LabelFiller>(run->design, run->device->Info().dotsPerInch);
+    if (Status status = run->filler->LoadImages(std::filesystem::path(path).parent_path().string()); !status.ok())
         return s.Report(status);
 
     run->workFile = MakeWorkFile(run->device->WorkFolder());
@@ -212,6 +214,12 @@ int LabelJob::LlCreateSketch(int projectType, const std::string& designPath) {
     if (projectType != LL_PROJECT_LABEL)
         return s.Report(Status::Error(LL_ERR_BAD_OBJECTTYPE, "only label projects have sketches"));
     return s.Report(CreateSketch(FindDesign(designPath), s.variables, s.Conversion()));
+}
+
+DesignCheck LabelJob::LlPrintCheckDesign() const {
+    const State& s = *state_;
+    if (!s.run) return {};
+    return CheckDesign(s.run->design, s.variables, s.Conversion(), s.printer.dotsPerInch);
 }
 
 std::string LabelJob::LastErrorMessage() const { return state_->lastError; }

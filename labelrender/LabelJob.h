@@ -9,6 +9,8 @@
 
 namespace quill::labelrender {
 
+struct DesignCheck;
+
 // Variable types, with the values callers and stored settings use.
 enum class VariableType : unsigned {
     Text = 0x10000000,
@@ -63,6 +65,7 @@ inline constexpr int LL_WRN_REPEAT_DATA = -998;      // call LlPrint again for t
 struct PrinterInfo {
     std::string name;   // destination name, at most 127 characters ("PDF" for the built-in printer)
     std::string port;   // at most 39 characters: the CUPS device URI or the PDF folder
+    int dotsPerInch = 0;  // the resolution symbols are laid out for; 0 when the printer does not say
 };
 
 class LabelJob {
@@ -99,6 +102,10 @@ public:
 
     // Writes <design>.lbv: the first label rendered small, as JPEG.
     int LlCreateSketch(int projectType, const std::string& designPath);
+
+    // The print-quality check of the started design on its printer, with
+    // the variables as they are now; empty when no job is open.
+    DesignCheck LlPrintCheckDesign() const;
 
     // What the last failing call went wrong on (design, object, variable,
     // destination); empty after a call that succeeded.

@@ -19,24 +19,9 @@ double Um(Length length) { return static_cast<double>(length.um()); }
 // Turns the painter so that the object's contents are laid out unrotated
 // in the returned rectangle (origin at the box's corner the contents start from).
 QRectF EnterObjectBox(QPainter& painter, const DesignObject& object) {
-    const double w = Um(object.width);
-    const double h = Um(object.height);
-    painter.translate(Um(object.x), Um(object.y));
-    switch (object.rotation) {
-    case 90:
-        painter.translate(w, 0);
-        painter.rotate(90);
-        return {0, 0, h, w};
-    case 180:
-        painter.translate(w, h);
-        painter.rotate(180);
-        return {0, 0, w, h};
-    case 270:
-        painter.translate(0, h);
-        painter.rotate(270);
-        return {0, 0, h, w};
-    default: return {0, 0, w, h};
-    }
+    painter.setTransform(ObjectTransform(object), true);
+    const BoxSize box = ContentBox(object);
+    return {0, 0, box.widthUm, box.heightUm};
 }
 
 QFont MakeFont(const TextObject& text, double sizeUm) {
@@ -55,16 +40,18 @@ int TextFlags(const TextObject& text) {
     return flags;
 }
 
+bool FitsAt(const TextObject& text, const QString& value, const QRectF& box, double sizeUm) {
+    const QRectF needed = QFontMetricsF(MakeFont(text, sizeUm)).boundingRect(box, TextFlags(text), value);
+    return needed.width() <= box.width() + 0.5 && needed.height() <= box.height() + 0.5;
+}
+
 void PaintText(QPainter& painter, const TextObject& text, const QString& value, const QRectF& box) {
     if (value.isEmpty()) return;
     const int flags = TextFlags(text);
     double size = text.fontSizePt * kMicrometresPerPoint;
     QFont font = MakeFont(text, size);
     if (text.shrinkToFit) {
-        const auto fits = [&](double candidate) {
-            const QRectF needed = QFontMetricsF(MakeFont(text, candidate)).boundingRect(box, flags, value);
-            return needed.width() <= box.width() + 0.5 && needed.height() <= box.height() + 0.5;
-        };
+        const auto fits = [&](double candidate) { return FitsAt(text, value, box, candidate); };
         if (!fits(size)) {
             // the largest size that fits; wrapping makes the need step-wise, so search
             double fitting = 1;
@@ -83,18 +70,28 @@ void PaintText(QPainter& painter, const TextObject& text, const QString& value, 
     painter.drawText(box, flags, value);
 }
 
-void PaintSymbol(QPainter& painter, const VectorSymbol& symbol, Colour colour, const QRectF& box) {
-    if (symbol.width <= 0 || symbol.height <= 0) return;
-    double sx = box.width() / symbol.width;
-    double sy = box.height() / symbol.height;
-    double ox = 0;
-    double oy = 0;
-    if (symbol.kind != SymbolKind::Linear) {
-        // two-dimensional symbols keep square modules, centred in the box
-        sx = sy = std::min(sx, sy);
-        ox = (box.width() - symbol.width * sx) / 2;
-        oy = (box.height() - symbol.height * sy) / 2;
-    }
+// Moves `origin` (in the painter's units) onto the printer's dot grid of
+// the page: whole-dot modules only print as whole dots when their edges
+// fall between dots. Objects turn by quarter turns, so the painter's axes
+// stay parallel to the page's.
+QPointF OnDotGrid(const QPainter& painter, QPointF origin, double dotsPerInch) {
+    const QTransform& t = painter.worldTransform();
+    const double deviceUnitsPerUm = std::hypot(t.m11(), t.m12());
+    if (dotsPerInch <= 0 || deviceUnitsPerUm <= 0) return origin;
+    const double dot = 25400.0 / dotsPerInch * deviceUnitsPerUm;
+    const QPointF device = t.map(origin);
+    const QPointF snapped(std::round(device.x() / dot) * dot, std::round(device.y() / dot) * dot);
+    return t.inverted().map(snapped);
+}
+
+void PaintSymbol(QPainter& painter, const VectorSymbol& symbol, const SymbolPlacement& place, double dotsPerInch,
+                 Colour colour) {
+    if (place.unitX <= 0 || place.unitY <= 0) return;
+    const QPointF origin = OnDotGrid(painter, QPointF(place.x, place.y), dotsPerInch);
+    const double ox = origin.x();
+    const double oy = origin.y();
+    const double sx = place.unitX;
+    const double sy = place.unitY;
     const QColor ink = ToQColor(colour);
     painter.setPen(Qt::NoPen);
     painter.setBrush(ink);
@@ -108,25 +105,14 @@ void PaintSymbol(QPainter& painter, const VectorSymbol& symbol, Colour colour, c
         }
         painter.drawPolygon(hexagon);
     }
-    for (const auto& c : symbol.circles) {
-        const double rx = c.diameter / 2.0 * sx;
-        const double ry = c.diameter / 2.0 * sy;
-        painter.drawEllipse(QPointF(ox + c.x * sx, oy + c.y * sy), rx, ry);
-    }
-    if (symbol.texts.empty()) return;
+    for (const auto& c : symbol.circles)
+        painter.drawEllipse(QPointF(ox + c.x * sx, oy + c.y * sy), c.diameter / 2.0 * sx, c.diameter / 2.0 * sy);
+    if (place.textSizeUm <= 0) return;
     painter.setPen(ink);
-    const double textScale = std::min(sx, sy);
-    for (const auto& t : symbol.texts) {
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(t.fontSize * textScale))));
-        painter.setFont(font);
-        const QString text = QString::fromStdString(t.utf8);
-        const double width = QFontMetricsF(font).horizontalAdvance(text);
-        double x = ox + t.x * sx;
-        if (t.halign == 0) x -= width / 2;
-        if (t.halign == 2) x -= width;
-        painter.drawText(QPointF(x, oy + t.y * sy), text);
-    }
+    painter.setFont(HumanReadableFont(place.textSizeUm));
+    const QString text = QString::fromStdString(symbol.humanReadable);
+    const double width = QFontMetricsF(painter.font()).horizontalAdvance(text);
+    painter.drawText(QPointF(place.textCentreUm + (ox - place.x) - width / 2, place.textBaselineUm), text);
 }
 
 void PaintImage(QPainter& painter, const QImage& image, const QRectF& box) {
@@ -156,6 +142,31 @@ QRectF InsetForStroke(const QRectF& box, const Stroke& stroke) {
 
 }  // namespace
 
+QTransform ObjectTransform(const DesignObject& object) {
+    const double w = Um(object.width);
+    const double h = Um(object.height);
+    QTransform t;
+    t.translate(Um(object.x), Um(object.y));
+    switch (object.rotation) {
+    case 90: t.translate(w, 0); break;
+    case 180: t.translate(w, h); break;
+    case 270: t.translate(0, h); break;
+    default: return t;
+    }
+    return t.rotate(object.rotation);
+}
+
+bool TextFits(const TextObject& text, const QString& value, double boxWidthUm, double boxHeightUm) {
+    if (value.isEmpty() || text.shrinkToFit) return true;
+    return FitsAt(text, value, QRectF(0, 0, boxWidthUm, boxHeightUm), text.fontSizePt * kMicrometresPerPoint);
+}
+
+QFont HumanReadableFont(double pixelSizeUm) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelSizeUm))));
+    return font;
+}
+
 void UseMicrometres(QPainter& painter, double dotsPerInch) {
     const double scale = dotsPerInch / 25400.0;
     painter.scale(scale, scale);
@@ -181,7 +192,8 @@ void PaintLabel(QPainter& painter, const Design& design, const LabelContent& con
                     PaintText(painter, kind, value.text, box);
                 } else if constexpr (std::is_same_v<K, BarcodeObject> || std::is_same_v<K, DataMatrixObject> ||
                                      std::is_same_v<K, QrCodeObject>) {
-                    if (value.symbol) PaintSymbol(painter, *value.symbol, kind.colour, box);
+                    if (value.symbol)
+                        PaintSymbol(painter, *value.symbol, value.placement, content.dotsPerInch, kind.colour);
                 } else if constexpr (std::is_same_v<K, ImageObject>) {
                     PaintImage(painter, value.image, box);
                 } else if constexpr (std::is_same_v<K, RectangleObject>) {

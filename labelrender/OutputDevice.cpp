@@ -25,9 +25,18 @@ std::string Clip(std::string text, std::size_t max) {
     return text;
 }
 
+int PdfPrinterDpi(const std::optional<PrinterSettings>& settings) {
+    return settings && settings->resolution > 0 ? settings->resolution : kPdfPrinterDefaultDpi;
+}
+
+PrinterInfo CupsInfo(const cups::Destination& destination) {
+    return {Clip(destination.name, 127), Clip(destination.deviceUri, 39), destination.dotsPerInch};
+}
+
 class PdfFolderDevice final : public OutputDevice {
 public:
-    PrinterInfo Info() const override { return {kPdfPrinterName, Clip(PdfFolder(), 39)}; }
+    explicit PdfFolderDevice(int dotsPerInch) : dotsPerInch_(dotsPerInch) {}
+    PrinterInfo Info() const override { return {kPdfPrinterName, Clip(PdfFolder(), 39), dotsPerInch_}; }
     std::string WorkFolder() const override { return PdfFolder(); }
     Status Deliver(const std::string& workFile, const std::string& designName) override {
         if (StoreUnder(workFile, PdfFolder(), designName).empty()) {
@@ -36,12 +45,15 @@ public:
         }
         return Status::Ok();
     }
+
+private:
+    int dotsPerInch_;
 };
 
 class CupsDevice final : public OutputDevice {
 public:
     CupsDevice(cups::Destination destination, int copies) : destination_(std::move(destination)), copies_(copies) {}
-    PrinterInfo Info() const override { return {Clip(destination_.name, 127), Clip(destination_.deviceUri, 39)}; }
+    PrinterInfo Info() const override { return CupsInfo(destination_); }
     std::string WorkFolder() const override { return TempFolder(); }
     Status Deliver(const std::string& workFile, const std::string& designName) override {
         Status status = cups::SubmitPdf(destination_, workFile, designName, copies_);
@@ -124,14 +136,15 @@ Status OpenOutputDevice(const std::optional<PrinterSettings>& settings, bool pre
     cups::Destination destination;
     Status found = builtIn ? Status::Error(LL_ERR_NOPRINTER, "") : cups::FindDestination(name, destination);
     if (preview) {
-        PrinterInfo printer = found.ok() ? PrinterInfo{Clip(destination.name, 127), Clip(destination.deviceUri, 39)}
-                                         : PrinterInfo{name.empty() || builtIn ? kPdfPrinterName : name, ""};
+        PrinterInfo printer = found.ok() ? CupsInfo(destination)
+                              : name.empty() || builtIn ? PrinterInfo{kPdfPrinterName, "", PdfPrinterDpi(settings)}
+                                                        : PrinterInfo{name, ""};
         out = std::make_unique<PreviewDevice>(std::move(printer));
         return Status::Ok();
     }
     if (builtIn || (name.empty() && !found.ok())) {
         // no default destination: the built-in printer keeps a printer-less machine working
-        out = std::make_unique<PdfFolderDevice>();
+        out = std::make_unique<PdfFolderDevice>(PdfPrinterDpi(settings));
         return Status::Ok();
     }
     if (!found.ok()) return found;

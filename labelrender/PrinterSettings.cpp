@@ -25,6 +25,14 @@ std::optional<PrinterSettings> PrinterSettings::Load(const std::string& path) {
             settings.copies = 1;
         }
     }
+    if (const auto resolution = doc.Value("Printer", "Resolution")) {
+        try {
+            const int dpi = std::stoi(std::string(*resolution));
+            if (dpi >= kMinPrinterDpi && dpi <= kMaxPrinterDpi) settings.resolution = dpi;
+        } catch (const std::exception&) {
+            // not a number: the printer's own resolution holds
+        }
+    }
     return settings;
 }
 
@@ -33,6 +41,7 @@ bool PrinterSettings::Save(const std::string& path) const {
     doc.Set("Printer", "FormatVersion", "1");
     doc.Set("Printer", "Name", name);
     doc.Set("Printer", "Copies", std::to_string(copies));
+    if (resolution > 0) doc.Set("Printer", "Resolution", std::to_string(resolution));
     return platform::WriteWholeFile(path, doc.Bytes());
 }
 

@@ -4,6 +4,7 @@
 //   FormatVersion=1
 //   Name=capture        ; a CUPS destination, or PDF for the built-in printer
 //   Copies=1
+//   Resolution=300      ; dots per inch of the built-in PDF printer
 // A design without one prints to the default printer.
 #include <optional>
 #include <string>
@@ -11,10 +12,15 @@
 namespace quill::labelrender {
 
 inline constexpr char kPdfPrinterName[] = "PDF";
+// The dot grid the built-in PDF printer lays symbols out on unless told otherwise.
+inline constexpr int kPdfPrinterDefaultDpi = 300;
+inline constexpr int kMinPrinterDpi = 72;
+inline constexpr int kMaxPrinterDpi = 4800;
 
 struct PrinterSettings {
     std::string name;   // empty: the default printer
     int copies = 1;
+    int resolution = 0;   // dots per inch for the PDF printer; 0: not given
 
     // nullopt when the file is missing or unreadable.
     static std::optional<PrinterSettings> Load(const std::string& path);

@@ -64,6 +64,24 @@ bool BeyondLatin1(const std::string& utf8) {
     return false;
 }
 
+void SetInkExtent(VectorSymbol& v) {
+    float left = v.width, top = v.height, right = 0, bottom = 0;
+    const auto take = [&](float x0, float y0, float x1, float y1) {
+        left = std::min(left, x0);
+        top = std::min(top, y0);
+        right = std::max(right, x1);
+        bottom = std::max(bottom, y1);
+    };
+    for (const auto& r : v.rects) take(r.x, r.y, r.x + r.width, r.y + r.height);
+    for (const auto& h : v.hexagons) take(h.x - h.diameter / 2, h.y - h.diameter / 2, h.x + h.diameter / 2, h.y + h.diameter / 2);
+    for (const auto& c : v.circles) take(c.x - c.diameter / 2, c.y - c.diameter / 2, c.x + c.diameter / 2, c.y + c.diameter / 2);
+    if (right <= left || bottom <= top) left = top = 0, right = v.width, bottom = v.height;
+    v.inkLeft = left;
+    v.inkTop = top;
+    v.inkRight = right;
+    v.inkBottom = bottom;
+}
+
 }  // namespace
 
 Status EncodeSymbol(const SymbolRequest& request, std::shared_ptr<const VectorSymbol>& out) {
@@ -77,7 +95,7 @@ Status EncodeSymbol(const SymbolRequest& request, std::shared_ptr<const VectorSy
                              ? GS1_MODE
                              : UNICODE_MODE;
     symbol->output_options |= BARCODE_QUIET_ZONES;
-    symbol->show_hrt = request.kind == SymbolKind::Linear && request.humanReadable ? 1 : 0;
+    symbol->show_hrt = 0;   // the painter sets the text, sized for the printer
     if (request.kind == SymbolKind::DataMatrix) symbol->option_3 = DM_SQUARE;
     // Left to itself the encoder picks the first character set that fits
     // (Greek for a euro sign), which few readers know; UTF-8 is widely read.
@@ -101,9 +119,12 @@ Status EncodeSymbol(const SymbolRequest& request, std::shared_ptr<const VectorSy
         vector->hexagons.push_back({h->x, h->y, h->diameter, h->rotation});
     for (const zint_vector_circle* c = symbol->vector->circles; c; c = c->next)
         vector->circles.push_back({c->x, c->y, c->diameter, c->width});
-    for (const zint_vector_string* t = symbol->vector->strings; t; t = t->next)
-        vector->texts.push_back({t->x, t->y, t->fsize, t->halign,
-                                 std::string(reinterpret_cast<const char*>(t->text), static_cast<std::size_t>(t->length))});
+    SetInkExtent(*vector);
+    if (request.kind == SymbolKind::Linear && request.humanReadable)
+        vector->humanReadable = reinterpret_cast<const char*>(symbol->text);
+    vector->symbologyName = request.kind == SymbolKind::DataMatrix ? "DataMatrix"
+                            : request.kind == SymbolKind::QrCode   ? "QRCode"
+                                                                   : std::string(SymbologyName(request.symbology));
     out = std::move(vector);
     return Status::Ok();
 }

@@ -14,8 +14,11 @@ namespace quill::labelrender {
 
 enum class SymbolKind { Linear, DataMatrix, QrCode };
 
-// Shapes in the encoder's own units (two units per module), origin top-left,
-// quiet zones included in width and height.
+// Shapes in the encoder's own units (kUnitsPerModule per module), origin
+// top-left, quiet zones included in width and height. The human-readable
+// line is not among the shapes: the painter sets it at a size of its own.
+inline constexpr float kUnitsPerModule = 2.0f;
+
 struct VectorSymbol {
     struct Rect {
         float x, y, width, height;
@@ -27,19 +30,18 @@ struct VectorSymbol {
     struct Circle {
         float x, y, diameter, width;
     };
-    struct Text {
-        float x, y;        // y is the baseline
-        float fontSize;
-        int halign;        // 0 centre, 1 left, 2 right of x
-        std::string utf8;
-    };
     SymbolKind kind = SymbolKind::Linear;
     float width = 0;
     float height = 0;
     std::vector<Rect> rects;
     std::vector<Hexagon> hexagons;
     std::vector<Circle> circles;
-    std::vector<Text> texts;
+    // the extent of the shapes alone, without quiet zones
+    float inkLeft = 0, inkTop = 0, inkRight = 0, inkBottom = 0;
+    std::string humanReadable;   // UTF-8; empty when the symbol shows none
+    std::string symbologyName;   // for messages
+
+    float Modules(float units) const { return units / kUnitsPerModule; }
 };
 
 struct SymbolRequest {

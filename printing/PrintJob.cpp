@@ -1,9 +1,11 @@
 #include "printing/PrintJob.h"
 
 #include <map>
+#include <set>
 
 #include "core/Logging.h"
 #include "core/Utilities.h"
+#include "labelrender/DesignCheck.h"
 #include "platform/FileOps.h"
 #include "printing/DesignLookup.h"
 #include "printing/PrintRepeat.h"
@@ -34,9 +36,12 @@ void ProhibitViewerOutput(ll::LabelJob& job) {
 }
 
 // Prints every record Amount times; the first error code ends the job.
-int PrintRecords(ll::LabelJob& job, std::span<const TLabelRecord> records, const PrintProgress& progress) {
+// `checkFirst` is called once, with the first record's variables defined.
+int PrintRecords(ll::LabelJob& job, std::span<const TLabelRecord> records, const PrintProgress& progress,
+                 const std::function<void()>& checkFirst) {
     for (const TLabelRecord& record : records) {
         DefineLabelVariables(job, record);
+        if (checkFirst && &record == &records.front()) checkFirst();
         for (int copy = 1; copy <= record.Amount; ++copy) {
             const int code = PrintRepeating([&job] { return job.LlPrint(); });
             if (code != 0) return code;
@@ -44,6 +49,19 @@ int PrintRecords(ll::LabelJob& job, std::span<const TLabelRecord> records, const
         }
     }
     return 0;
+}
+
+// A design's print-quality problems go to the log once, the first time
+// this process prints it on a printer, found with the first label's values:
+// every later job would only repeat them.
+void LogDesignProblemsOnce(const ll::LabelJob& job, const std::string& designPath) {
+    static std::set<std::string> checked;
+    const std::string printer = job.LlPrintGetPrinterInfo().name;
+    if (!checked.insert(designPath + '\n' + printer).second) return;
+    const ll::DesignCheck check = job.LlPrintCheckDesign();
+    std::string where = designPath + " on " + printer;
+    if (check.dotsPerInch > 0) where += " (" + std::to_string(static_cast<int>(check.dotsPerInch)) + " dpi)";
+    for (const ll::DesignProblem& problem : check.problems) AddLog("Design " + where + ": " + problem.ToString());
 }
 
 }  // namespace
@@ -75,7 +93,8 @@ bool PrintLabel(ll::LabelJob& job, std::span<const TLabelRecord> records, const 
     if (code == 0) {
         LastPrinter() = job.LlPrintGetPrinterInfo().name;
         if (!preview) shift::BeforePrint(job);
-        code = PrintRecords(job, records, preview ? progress : PrintProgress{});
+        const auto check = [&] { LogDesignProblemsOnce(job, designPath); };
+        code = PrintRecords(job, records, preview ? progress : PrintProgress{}, preview ? std::function<void()>{} : check);
     }
     std::string detail = job.LastErrorMessage();
     // The job is submitted when it ends; a refused submission means nothing

@@ -79,6 +79,22 @@ TEST_F(CupsPrintTest, AJobArrivesAsOnePdfWithTheDesignsPages) {
     EXPECT_TRUE(test::FilesIn(pdfFolder()).empty());
 }
 
+// Symbols are laid out for the resolution the destination prints at, as
+// its driver gives it; a queue without one is what CUPS assumes, 300 dpi.
+TEST_F(CupsPrintTest, SymbolsAreLaidOutForTheDestinationsResolution) {
+    for (const auto& [queue, dpi] : {std::pair<std::string, int>{"thermal203", 203}, {"capture", 300}}) {
+        SCOPED_TRACE(queue);
+        const std::size_t before = scheduler_->JobFileCount();
+        LabelJob job;
+        ASSERT_EQ(Print(job, MakeDesign("RES", queue), 1), 0) << job.LastErrorMessage();
+        EXPECT_EQ(job.LlPrintGetPrinterInfo().dotsPerInch, dpi);
+        const std::string file = scheduler_->WaitForJobFiles(before + 1, 10s);
+        ASSERT_FALSE(file.empty());
+        const QImage page = test::RasterisePdf(file, dpi);
+        EXPECT_EQ(test::Decode(test::Crop(page, 2, 12, 56, 20, dpi), ZXing::BarcodeFormat::ITF), "00005814");
+    }
+}
+
 TEST_F(CupsPrintTest, WithoutPrinterSettingsTheDefaultDestinationPrints) {
     const std::size_t before = scheduler_->JobFileCount();
     LabelJob job;

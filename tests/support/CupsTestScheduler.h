@@ -1,8 +1,9 @@
 #pragma once
 // A private CUPS scheduler for one test suite, started and stopped by
 // tests/support/cups-test-scheduler.sh in a fresh folder. Its queues:
-// "capture" (the default), "refuser" (rejects jobs) and "paused"
-// (disabled); what they print lands in outFolder() as job-<id>.prn.
+// "capture" (the default), "refuser" (rejects jobs), "paused" (disabled)
+// and "thermal203" (a 203 dpi printer); what they print lands in
+// outFolder() as job-<id>.prn.
 // Set QUILL_KEEP_CUPSD=1 to leave it running after the tests for a look.
 #include <chrono>
 #include <memory>

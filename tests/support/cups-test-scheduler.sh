@@ -8,7 +8,8 @@
 #   cups-test-scheduler.sh stop FOLDER    stop the scheduler started in FOLDER (by its PID)
 #
 # Queues: capture (the default), refuser (rejects jobs), paused (disabled:
-# accepts jobs and holds them), closing (for a test to reject at will).
+# accepts jobs and holds them), closing (for a test to reject at will),
+# thermal203 (like capture, with the 203 dpi resolution of a thermal printer).
 # FOLDER must be empty or missing; it is made
 # world-readable because the copying filter runs as user lp.
 # Leave it running for debugging by not calling stop; CUPS_SERVER then
@@ -25,6 +26,7 @@ OUT=$B/out
 # A PPD whose only filter is $1 for PDF and raw data, so that the bytes a
 # client sends arrive unchanged. (A raw queue writes nothing to a file:
 # device, because the device output is attached to the last filter.)
+# $2, when given, is the printer's only resolution.
 ppd() {
   cat <<PPD
 *PPD-Adobe: "4.3"
@@ -41,6 +43,14 @@ ppd() {
 *PageSize w144h72: "<</PageSize[144 72]>>setpagedevice"
 *CloseUI: *PageSize
 PPD
+  if [ -n "${2:-}" ]; then
+    cat <<PPD
+*OpenUI *Resolution: PickOne
+*DefaultResolution: $2
+*Resolution $2: "<</HWResolution[${2%dpi} ${2%dpi}]>>setpagedevice"
+*CloseUI: *Resolution
+PPD
+  fi
 }
 
 start() {
@@ -99,6 +109,7 @@ mv "\$d/.job-\$1.tmp" "\$d/job-\$1.prn"
 FILTER
   chmod 755 "$B/bin/capture"
   ppd "$B/bin/capture" >"$B/capture.ppd"
+  ppd "$B/bin/capture" 203dpi >"$B/thermal203.ppd"
 
   /usr/sbin/cupsd -f -c "$B/etc/cupsd.conf" -s "$B/etc/cups-files.conf" >"$B/log/cupsd.out" 2>&1 &
   echo $! >"$B/cupsd.pid"
@@ -118,6 +129,8 @@ FILTER
     # "Printer drivers are deprecated" on stderr is expected
     lpadmin -p "$q" -E -v "file://$OUT/$q.prn" -P "$B/capture.ppd" 2>/dev/null
   done
+  touch "$OUT/thermal203.prn"; chmod 666 "$OUT/thermal203.prn"
+  lpadmin -p thermal203 -E -v "file://$OUT/thermal203.prn" -P "$B/thermal203.ppd" 2>/dev/null
   lpadmin -d capture
   cupsreject -r "closed for the test" refuser
   cupsdisable -r "paused for the test" paused
