@@ -14,19 +14,6 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
            });
 }
 
-struct SymbologyEntry {
-    Symbology symbology;
-    std::string_view name;
-};
-// The first name of each symbology is the one written; the others are read.
-constexpr std::array kSymbologies = {
-    SymbologyEntry{Symbology::Interleaved2of5, "Interleaved2of5"}, SymbologyEntry{Symbology::Interleaved2of5, "I2of5"},
-    SymbologyEntry{Symbology::Interleaved2of5, "ITF"},            SymbologyEntry{Symbology::Code128, "Code128"},
-    SymbologyEntry{Symbology::Code39, "Code39"},                  SymbologyEntry{Symbology::Ean13, "EAN13"},
-    SymbologyEntry{Symbology::Ean13, "EAN-13"},                   SymbologyEntry{Symbology::Gs1_128, "GS1-128"},
-    SymbologyEntry{Symbology::Gs1_128, "GS1_128"},                SymbologyEntry{Symbology::Gs1_128, "EAN128"},
-};
-
 }  // namespace
 
 const ContentTemplate* DesignObject::Contents() const {
@@ -47,18 +34,6 @@ std::string_view TypeName(const ObjectKind& kind) {
     static constexpr std::array<std::string_view, std::variant_size_v<ObjectKind>> names = {
         "Text", "Barcode", "DataMatrix", "QRCode", "Image", "Line", "Rectangle", "Ellipse"};
     return names[kind.index()];
-}
-
-std::string_view SymbologyName(Symbology s) {
-    for (const auto& entry : kSymbologies)
-        if (entry.symbology == s) return entry.name;
-    return "Interleaved2of5";
-}
-
-std::optional<Symbology> SymbologyFromName(std::string_view name) {
-    for (const auto& entry : kSymbologies)
-        if (EqualsIgnoreCase(entry.name, name)) return entry.symbology;
-    return std::nullopt;
 }
 
 Length PageGeometry::PageWidth() const {

@@ -13,10 +13,13 @@
 #include "labelrender/Contents.h"
 #include "labelrender/Length.h"
 #include "labelrender/Status.h"
+#include "labelrender/Symbologies.h"
 
 namespace quill::labelrender {
 
-inline constexpr int kDesignFormatVersion = 1;
+// 2: every libzint symbology, with check digit, error-correction and size
+// options and GS1 contents; version 1 files read unchanged.
+inline constexpr int kDesignFormatVersion = 2;
 
 // 0xRRGGBB
 struct Colour {
@@ -26,7 +29,6 @@ struct Colour {
 
 enum class HAlign { Left, Center, Right };
 enum class VAlign { Top, Middle, Bottom };
-enum class Symbology { Interleaved2of5, Code128, Code39, Ean13, Gs1_128 };
 
 struct TextObject {
     ContentTemplate contents;
@@ -41,22 +43,31 @@ struct TextObject {
     bool shrinkToFit = false;
 };
 
+// Any symbology; the options apply where the symbology has them.
 struct BarcodeObject {
     ContentTemplate contents;
     Symbology symbology = Symbology::Interleaved2of5;
     bool humanReadable = true;
     Colour colour;
+    bool checkDigit = false;   // add the optional check character
+    int errorCorrection = 0;   // 0: the encoder's choice
+    int size = 0;              // symbol size, version or columns; 0: the smallest that holds the data
 };
 
-// ECC 200, square symbol sizes only.
+// ECC 200, square symbol sizes unless a size is given.
 struct DataMatrixObject {
     ContentTemplate contents;
     Colour colour;
+    bool gs1 = false;
+    int size = 0;
 };
 
 struct QrCodeObject {
     ContentTemplate contents;
     Colour colour;
+    bool gs1 = false;
+    int errorCorrection = 0;   // 1 to 4: L, M, Q, H
+    int size = 0;              // version 1 to 40
 };
 
 // A picture file relative to the design's folder, drawn in proportion.
@@ -103,8 +114,6 @@ struct DesignObject {
 };
 
 std::string_view TypeName(const ObjectKind& kind);
-std::string_view SymbologyName(Symbology s);
-std::optional<Symbology> SymbologyFromName(std::string_view name);
 
 struct PageGeometry {
     Length labelWidth = Length::mm(50);

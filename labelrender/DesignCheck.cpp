@@ -54,7 +54,7 @@ private:
     bool CutByLabelEdge(const DesignObject& object, const VectorSymbol& symbol, const SymbolPlacement& place,
                         const BoxSize& box) const {
         // linear symbols fill their box's height with bars and text
-        const double height = symbol.kind == SymbolKind::Linear ? box.heightUm : symbol.height * place.unitY;
+        const double height = symbol.shape == SymbolShape::Linear ? box.heightUm : symbol.height * place.unitY;
         const QRectF extent(place.x, place.y, symbol.width * place.unitX, height);
         const QRectF onLabel = ObjectTransform(object).mapRect(extent);
         const QRectF label(0, 0, static_cast<double>(design_.geometry.labelWidth.um()),

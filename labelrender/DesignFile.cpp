@@ -164,6 +164,19 @@ constexpr std::pair<std::string_view, VAlign> kVAligns[] = {
 
 const Length kNoLength = Length::um(0);
 
+// Larger than any size, version or column count a symbology has; the
+// encoder refuses what its symbology does not have.
+constexpr int kMaxSymbolSize = 200;
+
+// A level number, or QR Code's letters L, M, Q and H for 1 to 4.
+int ErrorCorrection(SectionReader& in) {
+    const std::string text = Lower(in.Text("ErrorCorrection", ""));
+    const std::string_view letters = "lmqh";
+    if (text.size() == 1 && letters.find(text[0]) != std::string_view::npos)
+        return static_cast<int>(letters.find(text[0])) + 1;
+    return in.Integer("ErrorCorrection", 0, 0, 8);
+}
+
 Stroke ReadStroke(SectionReader& in) {
     Stroke stroke;
     stroke.width = in.Mm("LineWidth", stroke.width, kNoLength, Length::mm(100));
@@ -194,22 +207,30 @@ std::optional<ObjectKind> ReadKind(const std::string& type, SectionReader& in) {
             if (const auto symbology = SymbologyFromName(*name))
                 barcode.symbology = *symbology;
             else
-                in.Fail("Symbology", "'" + *name + "' is not Interleaved2of5, Code128, Code39, EAN13 or GS1-128");
+                in.Fail("Symbology", "'" + *name + "' is not a symbology (see the list in docs/design-format.md)");
         }
         barcode.humanReadable = in.Flag("HumanReadable", true);
         barcode.colour = in.ColourValue("Color", barcode.colour, false).value_or(Colour{});
+        barcode.checkDigit = in.Flag("CheckDigit", false);
+        barcode.errorCorrection = ErrorCorrection(in);
+        barcode.size = in.Integer("Size", 0, 0, kMaxSymbolSize);
         return barcode;
     }
     if (t == "datamatrix") {
         DataMatrixObject matrix;
         matrix.contents = in.Contents();
         matrix.colour = in.ColourValue("Color", matrix.colour, false).value_or(Colour{});
+        matrix.gs1 = in.Flag("GS1", false);
+        matrix.size = in.Integer("Size", 0, 0, kMaxSymbolSize);
         return matrix;
     }
     if (t == "qrcode") {
         QrCodeObject qr;
         qr.contents = in.Contents();
         qr.colour = in.ColourValue("Color", qr.colour, false).value_or(Colour{});
+        qr.gs1 = in.Flag("GS1", false);
+        qr.errorCorrection = ErrorCorrection(in);
+        qr.size = in.Integer("Size", 0, 0, kMaxSymbolSize);
         return qr;
     }
     if (t == "image") {
@@ -390,11 +411,22 @@ void WriteKind(IniDocument& doc, const std::string& s, const ObjectKind& kind) {
                 doc.Set(s, "WordWrap", FlagText(k.wordWrap));
                 doc.Set(s, "ShrinkToFit", FlagText(k.shrinkToFit));
             } else if constexpr (std::is_same_v<K, BarcodeObject>) {
-                doc.Set(s, "Symbology", SymbologyName(k.symbology));
+                const SymbologyInfo& info = InfoOf(k.symbology);
+                doc.Set(s, "Symbology", info.name);
                 doc.Set(s, "HumanReadable", FlagText(k.humanReadable));
                 doc.Set(s, "Color", ColourText(k.colour));
-            } else if constexpr (std::is_same_v<K, DataMatrixObject> || std::is_same_v<K, QrCodeObject>) {
+                if (info.checkOn >= 0) doc.Set(s, "CheckDigit", FlagText(k.checkDigit));
+                if (info.flags & kEcc) doc.Set(s, "ErrorCorrection", std::to_string(k.errorCorrection));
+                if (info.flags & kSize) doc.Set(s, "Size", std::to_string(k.size));
+            } else if constexpr (std::is_same_v<K, DataMatrixObject>) {
                 doc.Set(s, "Color", ColourText(k.colour));
+                doc.Set(s, "GS1", FlagText(k.gs1));
+                doc.Set(s, "Size", std::to_string(k.size));
+            } else if constexpr (std::is_same_v<K, QrCodeObject>) {
+                doc.Set(s, "Color", ColourText(k.colour));
+                doc.Set(s, "GS1", FlagText(k.gs1));
+                doc.Set(s, "ErrorCorrection", std::to_string(k.errorCorrection));
+                doc.Set(s, "Size", std::to_string(k.size));
             } else if constexpr (std::is_same_v<K, ImageObject>) {
                 doc.Set(s, "File", Quoted(k.file));
             } else if constexpr (std::is_same_v<K, LineObject>) {

@@ -28,11 +28,14 @@ std::string ExpandContents(const ContentTemplate& contents, const VariableSet& v
 }
 
 std::optional<SymbolRequest> SymbolRequestFor(const ObjectKind& kind, std::string data) {
-    if (const auto* barcode = std::get_if<BarcodeObject>(&kind))
-        return SymbolRequest{SymbolKind::Linear, barcode->symbology, barcode->humanReadable, std::move(data)};
-    if (std::holds_alternative<DataMatrixObject>(kind))
-        return SymbolRequest{SymbolKind::DataMatrix, {}, false, std::move(data)};
-    if (std::holds_alternative<QrCodeObject>(kind)) return SymbolRequest{SymbolKind::QrCode, {}, false, std::move(data)};
+    if (const auto* b = std::get_if<BarcodeObject>(&kind))
+        return SymbolRequest{b->symbology, b->humanReadable, b->checkDigit, b->errorCorrection, b->size, std::move(data)};
+    if (const auto* m = std::get_if<DataMatrixObject>(&kind))
+        return SymbolRequest{m->gs1 ? Symbology::Gs1DataMatrix : Symbology::DataMatrix, false, false, 0, m->size,
+                             std::move(data)};
+    if (const auto* q = std::get_if<QrCodeObject>(&kind))
+        return SymbolRequest{q->gs1 ? Symbology::Gs1QRCode : Symbology::QRCode, false, false, q->errorCorrection, q->size,
+                             std::move(data)};
     return std::nullopt;
 }
 

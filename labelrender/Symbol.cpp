@@ -15,22 +15,6 @@ struct ZintDeleter {
 };
 using ZintPtr = std::unique_ptr<zint_symbol, ZintDeleter>;
 
-int ZintSymbology(const SymbolRequest& request) {
-    switch (request.kind) {
-    case SymbolKind::DataMatrix: return BARCODE_DATAMATRIX;
-    case SymbolKind::QrCode: return BARCODE_QRCODE;
-    case SymbolKind::Linear: break;
-    }
-    switch (request.symbology) {
-    case Symbology::Interleaved2of5: return BARCODE_C25INTER;
-    case Symbology::Code128: return BARCODE_CODE128;
-    case Symbology::Code39: return BARCODE_CODE39;
-    case Symbology::Ean13: return BARCODE_EANX;
-    case Symbology::Gs1_128: return BARCODE_GS1_128;
-    }
-    return BARCODE_C25INTER;
-}
-
 bool AllDigits(const std::string& text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
@@ -39,7 +23,6 @@ bool AllDigits(const std::string& text) {
 // a zero and turns short EAN input into an add-on symbol, which would print
 // a different number than the label asks for.
 Status PreCheck(const SymbolRequest& request) {
-    if (request.kind != SymbolKind::Linear) return Status::Ok();
     const std::string& data = request.data;
     if (request.symbology == Symbology::Interleaved2of5) {
         if (!AllDigits(data))
@@ -51,6 +34,8 @@ Status PreCheck(const SymbolRequest& request) {
     }
     if (request.symbology == Symbology::Ean13 && (!AllDigits(data) || (data.size() != 12 && data.size() != 13)))
         return Status::Error(LL_ERR_BARCODE, "EAN-13 takes 12 digits (or 13 with the check digit): '" + data + "'");
+    if (request.symbology == Symbology::Ean8 && (!AllDigits(data) || (data.size() != 7 && data.size() != 8)))
+        return Status::Error(LL_ERR_BARCODE, "EAN-8 takes 7 digits (or 8 with the check digit): '" + data + "'");
     return Status::Ok();
 }
 
@@ -90,19 +75,37 @@ Status EncodeSymbol(const SymbolRequest& request, std::shared_ptr<const VectorSy
 
     ZintPtr symbol(ZBarcode_Create());
     if (!symbol) return Status::Error(LL_ERR_NO_MEMORY, "no memory for a barcode");
-    symbol->symbology = ZintSymbology(request);
-    symbol->input_mode = request.kind == SymbolKind::Linear && request.symbology == Symbology::Gs1_128
-                             ? GS1_MODE
-                             : UNICODE_MODE;
+    const SymbologyInfo& info = InfoOf(request.symbology);
+    const bool gs1 = (info.flags & kGs1) != 0;
+    symbol->symbology = info.zint;
+    // GS1 mode makes the encoder check the data against the GS1 rules; it
+    // only warns about a wrong check digit or date, which must not print
+    symbol->input_mode = gs1 ? GS1_MODE : UNICODE_MODE;
+    if (gs1) symbol->warn_level = WARN_FAIL_ALL;
     symbol->output_options |= BARCODE_QUIET_ZONES;
     symbol->show_hrt = 0;   // the painter sets the text, sized for the printer
-    if (request.kind == SymbolKind::DataMatrix) symbol->option_3 = DM_SQUARE;
+    if (info.checkOn >= 0) symbol->option_2 = request.checkDigit ? info.checkOn : info.checkOff;
+    if ((info.flags & kEcc) && request.errorCorrection > 0) symbol->option_1 = request.errorCorrection;
+    if ((info.flags & kSize) && request.size > 0) symbol->option_2 = request.size;
+    if ((info.flags & kSquare) && request.size == 0) symbol->option_3 = DM_SQUARE;
     // Left to itself the encoder picks the first character set that fits
     // (Greek for a euro sign), which few readers know; UTF-8 is widely read.
-    if (request.kind != SymbolKind::Linear && BeyondLatin1(request.data)) symbol->eci = 26;
+    if (info.shape != SymbolShape::Linear && !gs1 && BeyondLatin1(request.data)) symbol->eci = 26;
 
-    const auto* bytes = reinterpret_cast<const unsigned char*>(request.data.data());
-    int result = ZBarcode_Encode(symbol.get(), bytes, static_cast<int>(request.data.size()));
+    std::string data = request.data;
+    if (ZBarcode_Cap(info.zint, ZINT_CAP_COMPOSITE) & ZINT_CAP_COMPOSITE) {
+        // the linear part goes apart, before the bar
+        const std::size_t bar = data.find('|');
+        if (bar == std::string::npos || bar >= sizeof symbol->primary)
+            return Status::Error(LL_ERR_BARCODE, std::string(info.name) +
+                                                     " takes its linear part, '|' and its two-dimensional part: '" +
+                                                     data + "'");
+        data.copy(symbol->primary, bar);
+        symbol->primary[bar] = '\0';
+        data.erase(0, bar + 1);
+    }
+    const auto* bytes = reinterpret_cast<const unsigned char*>(data.data());
+    int result = ZBarcode_Encode(symbol.get(), bytes, static_cast<int>(data.size()));
     if (result < ZINT_ERROR) result = ZBarcode_Buffer_Vector(symbol.get(), 0);
     if (result >= ZINT_ERROR) {
         const int code = result == ZINT_ERROR_MEMORY ? LL_ERR_NO_MEMORY : LL_ERR_BARCODE;
@@ -110,7 +113,7 @@ Status EncodeSymbol(const SymbolRequest& request, std::shared_ptr<const VectorSy
     }
 
     auto vector = std::make_shared<VectorSymbol>();
-    vector->kind = request.kind;
+    vector->shape = info.shape;
     vector->width = symbol->vector->width;
     vector->height = symbol->vector->height;
     for (const zint_vector_rect* r = symbol->vector->rectangles; r; r = r->next)
@@ -120,11 +123,9 @@ Status EncodeSymbol(const SymbolRequest& request, std::shared_ptr<const VectorSy
     for (const zint_vector_circle* c = symbol->vector->circles; c; c = c->next)
         vector->circles.push_back({c->x, c->y, c->diameter, c->width});
     SetInkExtent(*vector);
-    if (request.kind == SymbolKind::Linear && request.humanReadable)
+    if (info.shape == SymbolShape::Linear && request.humanReadable)
         vector->humanReadable = reinterpret_cast<const char*>(symbol->text);
-    vector->symbologyName = request.kind == SymbolKind::DataMatrix ? "DataMatrix"
-                            : request.kind == SymbolKind::QrCode   ? "QRCode"
-                                                                   : std::string(SymbologyName(request.symbology));
+    vector->symbologyName = info.name;
     out = std::move(vector);
     return Status::Ok();
 }

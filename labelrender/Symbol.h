@@ -8,11 +8,10 @@
 #include <vector>
 
 #include "labelrender/Design.h"
+#include "labelrender/Symbologies.h"
 #include "labelrender/Status.h"
 
 namespace quill::labelrender {
-
-enum class SymbolKind { Linear, DataMatrix, QrCode };
 
 // Shapes in the encoder's own units (kUnitsPerModule per module), origin
 // top-left, quiet zones included in width and height. The human-readable
@@ -30,7 +29,7 @@ struct VectorSymbol {
     struct Circle {
         float x, y, diameter, width;
     };
-    SymbolKind kind = SymbolKind::Linear;
+    SymbolShape shape = SymbolShape::Linear;
     float width = 0;
     float height = 0;
     std::vector<Rect> rects;
@@ -45,15 +44,18 @@ struct VectorSymbol {
 };
 
 struct SymbolRequest {
-    SymbolKind kind = SymbolKind::Linear;
-    Symbology symbology = Symbology::Interleaved2of5;   // for Linear
-    bool humanReadable = true;                            // for Linear
-    std::string data;                                     // UTF-8
+    Symbology symbology = Symbology::Interleaved2of5;
+    bool humanReadable = true;   // linear symbologies
+    bool checkDigit = false;     // where the check character is optional
+    int errorCorrection = 0;     // 0: the encoder's choice
+    int size = 0;                // 0: the smallest that holds the data
+    std::string data;            // UTF-8; composite symbols: linear part "|" two-dimensional part
 };
 
 // LL_ERR_BARCODE with the encoder's reason when the data does not fit the
 // symbology (letters in Interleaved 2 of 5, a wrong EAN-13 length or check
-// digit, ...); LL_ERR_NO_MEMORY when the encoder runs out of memory.
+// digit, GS1 data that breaks the GS1 rules, ...); LL_ERR_NO_MEMORY when
+// the encoder runs out of memory.
 Status EncodeSymbol(const SymbolRequest& request, std::shared_ptr<const VectorSymbol>& out);
 
 }  // namespace quill::labelrender

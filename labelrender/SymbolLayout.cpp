@@ -28,7 +28,7 @@ bool IsEanUpc(const VectorSymbol& symbol) {
     return symbol.symbologyName.starts_with("EAN") || symbol.symbologyName.starts_with("UPC");
 }
 
-bool IsLinear(const VectorSymbol& symbol) { return symbol.kind == SymbolKind::Linear; }
+bool IsLinear(const VectorSymbol& symbol) { return symbol.shape == SymbolShape::Linear; }
 
 struct Modules {
     double fullWidth, fullHeight, inkWidth, inkHeight;

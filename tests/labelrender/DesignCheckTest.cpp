@@ -59,5 +59,35 @@ TEST_F(DesignCheckTest, ReportsModulesAndEveryKindOfProblem) {
     EXPECT_EQ(check.symbols[1].moduleDots, 1);
 }
 
+// GS1 contents are held to the GS1 rules by the encoder, whose reason the
+// check passes on; printing such a label fails the same way.
+TEST_F(DesignCheckTest, Gs1ContentsThatBreakTheGs1RulesAreRefusedWithTheEncodersReason) {
+    struct Case {
+        ObjectKind kind;
+        const char* value;
+        const char* reason;
+    };
+    DataMatrixObject gs1Matrix{test::Tpl("{V}"), {}, true, 0};
+    const Case cases[] = {
+        {test::Barcode("{V}", Symbology::Gs1_128), "[01]09501101530004", "checksum"},
+        {gs1Matrix, "09501101530003", "does not start with an AI"},
+        {test::Barcode("{V}", Symbology::Gs1QRCode), "[01]0950110153000", "length"},
+        {test::Barcode("{V}", Symbology::Gs1DataMatrix), "[01]09501101530003[17]261399", "month"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        Design design = test::LabelDesign(60, 40);
+        design.objects.push_back(Object(c.kind, 5, 5, 50, 30));
+        Design loaded;
+        ASSERT_TRUE(Design::Load(Save(design, "GS1"), loaded).ok());
+        VariableSet values;
+        values.Define("V", c.value, VariableType::Text);
+        const DesignCheck check = CheckDesign(loaded, values, {}, 300);
+        ASSERT_EQ(check.problems.size(), 1u);
+        EXPECT_NE(check.problems[0].text.find("cannot be encoded"), std::string::npos) << check.problems[0].text;
+        EXPECT_NE(check.problems[0].text.find(c.reason), std::string::npos) << check.problems[0].text;
+    }
+}
+
 }  // namespace
 }  // namespace quill::labelrender

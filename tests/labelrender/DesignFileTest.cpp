@@ -31,8 +31,9 @@ Design EveryKindOfObject() {
     text.shrinkToFit = true;
     design.objects.push_back(Object(text, 1, 2, 30, 10, 90));
     design.objects.push_back(Object(test::Barcode("{Barcode}", Symbology::Ean13, false), 1, 12, 40, 15, 180));
-    design.objects.push_back(Object(DataMatrixObject{Tpl("{DataMatrixIDCode}"), Colour{0xFF0000}}, 50, 2, 12, 12, 270));
-    design.objects.push_back(Object(QrCodeObject{Tpl("Q {A}"), Colour{}}, 50, 20, 12, 12));
+    design.objects.push_back(
+        Object(DataMatrixObject{Tpl("[8004]{DataMatrixIDCode}"), Colour{0xFF0000}, true, 12}, 50, 2, 12, 12, 270));
+    design.objects.push_back(Object(QrCodeObject{Tpl("Q {A}"), Colour{}, false, 3, 5}, 50, 20, 12, 12));
     design.objects.push_back(Object(ImageObject{"logo dir/logo.png"}, 60, 0, 10, 5));
     design.objects.push_back(Object(LineObject{Stroke{Length::mm(0.5), Colour{0x00FF00}}}, 0, 35, 70, -35));
     design.objects.push_back(
@@ -58,6 +59,8 @@ TEST(DesignFileTest, WhatIsSavedLoadsBackUnchanged) {
     EXPECT_EQ(text.fontSizePt, 12.5);
     EXPECT_EQ(loaded.objects[0].rotation, 90);
     EXPECT_EQ(std::get<BarcodeObject>(loaded.objects[1].kind).symbology, Symbology::Ean13);
+    EXPECT_TRUE(std::get<DataMatrixObject>(loaded.objects[2].kind).gs1);
+    EXPECT_EQ(std::get<QrCodeObject>(loaded.objects[3].kind).errorCorrection, 3);
     EXPECT_EQ(std::get<ImageObject>(loaded.objects[4].kind).file, "logo dir/logo.png");
     EXPECT_EQ(loaded.objects[5].height, Length::mm(-35));
     EXPECT_FALSE(std::get<EllipseObject>(loaded.objects[7].kind).fill);
@@ -137,7 +140,7 @@ TEST(DesignFileTest, InvalidDesignsAreRefusedWithACode) {
         {"", LL_ERR_BAD_DESIGN, "not a design file"},
         {std::string("\x00\xff\xfe[[[==\n\x01garbage", 16), LL_ERR_BAD_DESIGN, "not a design file"},
         {"[Label]\nWidth=50\n", LL_ERR_BAD_DESIGN, "FormatVersion"},
-        {"[Design]\nFormatVersion=2\n", LL_ERR_BAD_DESIGN, "newer"},
+        {"[Design]\nFormatVersion=3\n", LL_ERR_BAD_DESIGN, "newer"},
         {"[Design]\nFormatVersion=one\n", LL_ERR_BAD_DESIGN, "FormatVersion"},
         {"[Design]\nFormatVersion=1\n[Label]\nWidth=0\nHeight=20\n", LL_ERR_BAD_DESIGN, "Width"},
         {"[Design]\nFormatVersion=1\n[Label]\nWidth=50\nHeight=-3\n", LL_ERR_BAD_DESIGN, "Height"},

@@ -7,9 +7,11 @@
 
 #include <cmath>
 #include <filesystem>
+#include <optional>
 
 #include "RenderTestSupport.h"
 #include "labelrender/DesignCheck.h"
+#include "labelrender/LabelContent.h"
 #include "labelrender/LabelJob.h"
 #include "labelrender/PrinterSettings.h"
 
@@ -85,6 +87,17 @@ protected:
         return printed;
     }
 
+    void ExpectRefusedOneDotSmaller(const Case& c, Length width, Length height, int dpi) {
+        const Length dot = Length::um(static_cast<std::int64_t>(std::ceil(25400.0 / dpi)));
+        std::string message;
+        ASSERT_EQ(Print(MakeDesign(c, width - dot, height, dpi), c, message), LL_ERR_BARCODE);
+        EXPECT_NE(message.find("[Object1]"), std::string::npos) << message;
+        char needed[64];
+        std::snprintf(needed, sizeof needed, "needs a box at least %g", std::round(width.mm() * 1000) / 1000);
+        EXPECT_NE(message.find(needed), std::string::npos) << message;
+        EXPECT_NE(message.find(std::to_string(dpi) + " dpi"), std::string::npos) << message;
+    }
+
     QImage Raster(int dpi) {
         const auto files = test::FilesIn(pdfFolder(), ".pdf");
         EXPECT_EQ(files.size(), 1u);
@@ -92,17 +105,41 @@ protected:
     }
 };
 
+BarcodeObject Code(Symbology symbology) { return test::Barcode("{V}", symbology, false); }
+
+// Every symbology zxing-cpp reads, by family.
 const Case kCases[] = {
+    // two of five
     {"Interleaved 2 of 5", test::Barcode("{V}", Symbology::Interleaved2of5), "00005814", "00005814", BarcodeFormat::ITF},
-    {"Code 128", test::Barcode("{V}", Symbology::Code128), "Quill-128", "Quill-128", BarcodeFormat::Code128},
+    {"ITF-14", Code(Symbology::ITF14), "1540014128876", "15400141288763", BarcodeFormat::ITF},
+    // Code 39, 93, 128 and Codabar
     {"Code 39", test::Barcode("{V}", Symbology::Code39), "LOCKER 17", "LOCKER 17", BarcodeFormat::Code39},
-    {"EAN-13", test::Barcode("{V}", Symbology::Ean13), "590123412345", "5901234123457", BarcodeFormat::EAN13},
+    {"LOGMARS", Code(Symbology::LOGMARS), "LOG-17", "LOG-17", BarcodeFormat::Code39},
+    {"Code 93", Code(Symbology::Code93), "CODE 93", "CODE 93", BarcodeFormat::Code93},
+    {"Codabar", Code(Symbology::Codabar), "A40156B", "40156", BarcodeFormat::Codabar},
+    {"Code 128", test::Barcode("{V}", Symbology::Code128), "Quill-128", "Quill-128", BarcodeFormat::Code128},
     {"GS1-128", test::Barcode("{V}", Symbology::Gs1_128), "[01]09501101530003[10]AB1", "010950110153000310AB1",
      BarcodeFormat::Code128},
+    // EAN/UPC
+    {"EAN-13", test::Barcode("{V}", Symbology::Ean13), "590123412345", "5901234123457", BarcodeFormat::EAN13},
+    {"EAN-8", Code(Symbology::Ean8), "9638507", "96385074", BarcodeFormat::EAN8},
+    {"UPC-A", Code(Symbology::UPCA), "72527273070", "725272730706", BarcodeFormat::UPCA},
+    {"UPC-E", Code(Symbology::UPCE), "0123456", "01234565", BarcodeFormat::UPCE},
+    // GS1 DataBar
+    {"GS1 DataBar", Code(Symbology::Gs1DataBar), "0950110153000", "09501101530003", BarcodeFormat::DataBar},
+    {"GS1 DataBar Expanded", Code(Symbology::Gs1DataBarExpanded), "[01]09501101530003[10]AB1",
+     "(01)09501101530003(10)AB1", BarcodeFormat::DataBarExpanded},
+    // stacked and two-dimensional
+    {"PDF417", Code(Symbology::PDF417), "PDF417 set 4711", "PDF417 set 4711", BarcodeFormat::PDF417},
     {"DataMatrix", DataMatrixObject{test::Tpl("{V}"), {}}, "303402123456789", "303402123456789",
+     BarcodeFormat::DataMatrix},
+    {"GS1 DataMatrix", Code(Symbology::Gs1DataMatrix), "[01]09501101530003[21]SET4711", "010950110153000321SET4711",
      BarcodeFormat::DataMatrix},
     {"QR Code", QrCodeObject{test::Tpl("{V}"), {}}, "https://example.org/set/4711", "https://example.org/set/4711",
      BarcodeFormat::QRCode},
+    {"GS1 QR Code", Code(Symbology::Gs1QRCode), "[01]09501101530003", "0109501101530003", BarcodeFormat::QRCode},
+    {"Micro QR Code", Code(Symbology::MicroQRCode), "4711", "4711", BarcodeFormat::MicroQRCode},
+    {"Aztec", Code(Symbology::Aztec), "Aztec 4711", "Aztec 4711", BarcodeFormat::Aztec},
 };
 
 TEST_F(DotGridTest, EverySymbologyScansInTheSmallestBoxAndOneDotLessIsRefused) {
@@ -114,16 +151,46 @@ TEST_F(DotGridTest, EverySymbologyScansInTheSmallestBoxAndOneDotLessIsRefused) {
             ASSERT_EQ(Print(MakeDesign(c, width, height, dpi), c, message), 0) << message;
             EXPECT_EQ(DecodeEnlarged(test::Crop(Raster(dpi), kMargin, kMargin, width.mm(), height.mm(), dpi), c.format),
                       c.decoded);
-
-            const Length dot = Length::um(static_cast<std::int64_t>(std::ceil(25400.0 / dpi)));
-            ASSERT_EQ(Print(MakeDesign(c, width - dot, height, dpi), c, message), LL_ERR_BARCODE);
-            EXPECT_NE(message.find("[Object1]"), std::string::npos) << message;
-            char needed[64];
-            std::snprintf(needed, sizeof needed, "needs a box at least %g", std::round(width.mm() * 1000) / 1000);
-            EXPECT_NE(message.find(needed), std::string::npos) << message;
-            EXPECT_NE(message.find(std::to_string(dpi) + " dpi"), std::string::npos) << message;
+            ExpectRefusedOneDotSmaller(c, width, height, dpi);
         }
     }
+}
+
+// The format's other symbologies cannot be read back here, but each one
+// encodes a value it takes, prints in the smallest box the check accepts
+// and is refused one dot below it.
+TEST_F(DotGridTest, EverySymbologyOfTheFormatIsRefusedOneDotBelowItsSmallestBox) {
+    constexpr int kDpi = 203;
+    // values of every kind some symbology takes
+    const char* const kValues[] = {"12345678", "1234567", "123456", "12345", "1234567890128", "[01]09501101530003",
+                                   "A12345B", "725272730706", "01234565", "9780306406157", "A", "DAFTDAFT",
+                                   "1234567890128|[99]1234-abcd", "[01]09501101530003|[99]1234-abcd",
+                                   "72527273070|[99]1234-abcd", "0123456|[99]1234-abcd", "11210012341234567AB19XY1A",
+                                   "%000393206219912345678101040", "123", "1FTCR10UXTPA78180", "+A123BJC5D6E71",
+                                   "12345678901234567890"};
+    std::vector<std::string> unencoded;
+    for (const SymbologyInfo& info : AllSymbologies()) {
+        SCOPED_TRACE(std::string(info.name));
+        std::optional<Case> found;
+        for (const char* value : kValues) {
+            const Case c{info.name.data(), Code(info.symbology), value, value, BarcodeFormat::None};
+            std::shared_ptr<const VectorSymbol> symbol;
+            SymbolRequest request = *SymbolRequestFor(c.kind, value);
+            if (EncodeSymbol(request, symbol).ok()) {
+                found = c;
+                break;
+            }
+        }
+        if (!found) {
+            unencoded.emplace_back(info.name);
+            continue;
+        }
+        const auto [width, height] = SmallestBox(*found, kDpi);
+        std::string message;
+        EXPECT_EQ(Print(MakeDesign(*found, width, height, kDpi), *found, message), 0) << message;
+        ExpectRefusedOneDotSmaller(*found, width, height, kDpi);
+    }
+    EXPECT_TRUE(unencoded.empty()) << ::testing::PrintToString(unencoded);
 }
 
 // Bars of whole dots, whatever the box's place on the label: every run of

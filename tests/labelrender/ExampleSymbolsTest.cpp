@@ -77,7 +77,9 @@ TEST_F(ExampleSymbolsTest, EverySampleSymbolScansAsItsValue) {
         for (const DesignObject& object : design.objects) {
             if (!IsSymbol(object.kind)) continue;
             ++symbols;
-            const std::string expected = object.Contents()->Expand(SampleValue);
+            std::string expected = object.Contents()->Expand(SampleValue);
+            if (const auto* matrix = std::get_if<DataMatrixObject>(&object.kind); matrix && matrix->gs1)
+                std::erase_if(expected, [](char c) { return c == '[' || c == ']'; });   // read without the brackets
             const QImage area = test::Crop(page, labelX + object.x.mm(), labelY + object.y.mm(), object.width.mm(),
                                            object.height.mm(), kDpi);
             EXPECT_EQ(test::Decode(area, FormatOf(object.kind)), expected) << object.name;
