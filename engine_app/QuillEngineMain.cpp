@@ -1,6 +1,8 @@
 // quill-engine: the label print engine.
 #include <sys/stat.h>
 
+#include <QGuiApplication>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -15,6 +17,7 @@
 #include "engine_app/HeadlessRun.h"
 #include "engine_app/ServiceInstaller.h"
 #include "engine_app/SettingsCommand.h"
+#include "labelrender/Calibration.h"
 
 namespace {
 
@@ -26,6 +29,7 @@ constexpr const char* kUsage =
     "       quill-engine --version\n"
     "       quill-engine --settings COMMAND ...        (--settings alone lists the commands)\n"
     "       quill-engine --check-label-file MODE FILE  (MODE: Legacy, VekLegacy, Manual, Corvane, ...)\n"
+    "       quill-engine --calibration-page PRINTER    rulers and crosses, with PRINTER's calibration\n"
     "--program-folder DIR first picks another program folder (default <data root>/program,\n"
     "or $QUILL_PROGRAM_FOLDER); -debug writes the help diagnostic log HHDebug.txt there.\n"
     "\n"
@@ -53,6 +57,20 @@ int CheckLabelFileCommand(const std::string& modeName, const std::string& path) 
     return quill::CheckLabelFile(*mode, path, std::cout);
 }
 
+// Prints the calibration page on PRINTER (a CUPS destination or PDF).
+int CalibrationPageCommand(const std::string& printer, int argc, char** argv) {
+    quill::ChooseSettingsStore();
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);   // painting needs no display
+    QGuiApplication app(argc, argv);
+    const quill::labelrender::Status printed = quill::labelrender::PrintCalibrationPage(printer);
+    if (!printed.ok()) {
+        std::cerr << "calibration page not printed (error " << printed.code << "): " << printed.message << "\n";
+        return 1;
+    }
+    std::cout << "calibration page printed on " << printer << "\n";
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -75,6 +93,7 @@ int main(int argc, char** argv) {
     if (!args.empty() && args[0] == "--settings")
         return quill::RunSettingsCommand({args.begin() + 1, args.end()}, std::cout, std::cerr);
     if (args.size() == 3 && args[0] == "--check-label-file") return CheckLabelFileCommand(args[1], args[2]);
+    if (args.size() == 2 && args[0] == "--calibration-page") return CalibrationPageCommand(args[1], argc, argv);
     switch (quill::FindServiceSwitch(args)) {
         case quill::TServiceSwitch::Install:
             return quill::InstallService(quill::CurrentProgramPath(), std::cout, std::cerr);

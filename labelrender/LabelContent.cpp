@@ -45,8 +45,8 @@ BoxSize ContentBox(const DesignObject& object) {
     return object.rotation == 90 || object.rotation == 270 ? BoxSize{h, w} : BoxSize{w, h};
 }
 
-LabelFiller::LabelFiller(const Design& design, double dotsPerInch)
-    : design_(design), content_{std::vector<ObjectContent>(design.objects.size()), dotsPerInch},
+LabelFiller::LabelFiller(const Design& design, double dotsPerInch, double calibrationFactor)
+    : design_(design), content_{std::vector<ObjectContent>(design.objects.size()), dotsPerInch, calibrationFactor},
       encodedData_(design.objects.size()) {}
 
 Status LabelFiller::LoadImages(const std::string& designFolder) {

@@ -29,6 +29,9 @@ struct LabelContent {
     std::vector<ObjectContent> objects;
     // The printer's resolution, whose dot grid symbols are placed on; 0 when unknown.
     double dotsPerInch = 0;
+    // The printer's calibration scale: the page is painted that much larger,
+    // symbols keep their whole dots.
+    double calibrationFactor = 1;
 };
 
 // How variable bytes become text: their code page, and the bytes that stand
@@ -51,7 +54,7 @@ BoxSize ContentBox(const DesignObject& object);
 class LabelFiller {
 public:
     // Symbols are laid out for a printer of `dotsPerInch` (0: unknown, symbols fill their boxes).
-    explicit LabelFiller(const Design& design, double dotsPerInch = 0);
+    explicit LabelFiller(const Design& design, double dotsPerInch = 0, double calibrationFactor = 1);
 
     // Loads the design's pictures (names relative to `designFolder`);
     // LL_ERR_IMAGE when one is missing or unreadable.

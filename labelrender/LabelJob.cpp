@@ -5,6 +5,7 @@
 #include <set>
 
 #include "core/UGlobals.h"
+#include "labelrender/Calibration.h"
 #include "labelrender/Design.h"
 #include "labelrender/DesignCheck.h"
 #include "labelrender/LabelContent.h"
@@ -121,8 +122,10 @@ int LabelJob::LlPrintStart(int projectType, const std::string& designPath, int m
     if (Status status = OpenOutputDevice(printerSettings, run->preview, run->device); !status.ok())
         return s.Report(status);
 
-    // symbols are laid out on the dot grid of the printer the job goes to
-    run->filler = std::make_unique<LabelFiller>(run->design, run->device->Info().dotsPerInch);
+    // symbols are laid out on the dot grid of the printer the job goes to,
+    // and printed labels are corrected by its calibration (previews are not)
+    const Calibration calibration = run->preview ? Calibration{} : ReadCalibration(run->device->Info().name);
+    run->filler = std::make_unique<LabelFiller>(run->design, run->device->Info().dotsPerInch, calibration.Factor());
     if (Status status = run->filler->LoadImages(std::filesystem::path(path).parent_path().string()); !status.ok())
         return s.Report(status);
 
@@ -130,7 +133,8 @@ int LabelJob::LlPrintStart(int projectType, const std::string& designPath, int m
     if (run->workFile.empty())
         return s.Report(Status::Error(LL_ERR_CANNOT_CREATE_TEMPFILE,
                                       "cannot create a work file in " + run->device->WorkFolder()));
-    if (Status status = PdfPageStream::Open(run->workFile, run->design, run->designName, run->pages); !status.ok())
+    if (Status status = PdfPageStream::Open(run->workFile, run->design, run->designName, calibration, run->pages);
+        !status.ok())
         return s.Report(status);
 
     s.printer = run->device->Info();

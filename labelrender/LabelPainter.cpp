@@ -84,9 +84,17 @@ QPointF OnDotGrid(const QPainter& painter, QPointF origin, double dotsPerInch) {
     return t.inverted().map(snapped);
 }
 
-void PaintSymbol(QPainter& painter, const VectorSymbol& symbol, const SymbolPlacement& place, double dotsPerInch,
-                 Colour colour) {
+void PaintSymbol(QPainter& painter, const VectorSymbol& symbol, const SymbolPlacement& place, const QRectF& box,
+                 const LabelContent& content, Colour colour) {
     if (place.unitX <= 0 || place.unitY <= 0) return;
+    const double dotsPerInch = content.dotsPerInch;
+    if (content.calibrationFactor != 1) {
+        // the calibration moves and stretches the box; the symbol keeps its size, centred
+        const QPointF centre = box.center();
+        painter.translate(centre);
+        painter.scale(1 / content.calibrationFactor, 1 / content.calibrationFactor);
+        painter.translate(-centre);
+    }
     const QPointF origin = OnDotGrid(painter, QPointF(place.x, place.y), dotsPerInch);
     const double ox = origin.x();
     const double oy = origin.y();
@@ -193,7 +201,7 @@ void PaintLabel(QPainter& painter, const Design& design, const LabelContent& con
                 } else if constexpr (std::is_same_v<K, BarcodeObject> || std::is_same_v<K, DataMatrixObject> ||
                                      std::is_same_v<K, QrCodeObject>) {
                     if (value.symbol)
-                        PaintSymbol(painter, *value.symbol, value.placement, content.dotsPerInch, kind.colour);
+                        PaintSymbol(painter, *value.symbol, value.placement, box, content, kind.colour);
                 } else if constexpr (std::is_same_v<K, ImageObject>) {
                     PaintImage(painter, value.image, box);
                 } else if constexpr (std::is_same_v<K, RectangleObject>) {

@@ -12,16 +12,16 @@ namespace {
 constexpr int kPdfDotsPerInch = 1200;
 }
 
-PdfPageStream::PdfPageStream(const std::string& path, const Design& design)
-    : design_(design), writer_(QString::fromStdString(path)) {}
+PdfPageStream::PdfPageStream(const std::string& path, const Design& design, const Calibration& calibration)
+    : design_(design), calibration_(calibration), writer_(QString::fromStdString(path)) {}
 
 PdfPageStream::~PdfPageStream() {
     if (painter_.isActive()) painter_.end();
 }
 
 Status PdfPageStream::Open(const std::string& path, const Design& design, const std::string& title,
-                           std::unique_ptr<PdfPageStream>& out) {
-    std::unique_ptr<PdfPageStream> stream(new PdfPageStream(path, design));
+                           const Calibration& calibration, std::unique_ptr<PdfPageStream>& out) {
+    std::unique_ptr<PdfPageStream> stream(new PdfPageStream(path, design, calibration));
     QPdfWriter& writer = stream->writer_;
     writer.setResolution(kPdfDotsPerInch);
     writer.setTitle(QString::fromStdString(title));
@@ -44,6 +44,10 @@ void PdfPageStream::PaintLabelAt(const LabelContent& content, int position, bool
     const PageGeometry& g = design_.geometry;
     painter_.save();
     UseMicrometres(painter_, kPdfDotsPerInch);
+    if (!calibration_.IsNone()) {
+        painter_.translate(calibration_.OffsetXUm(), calibration_.OffsetYUm());
+        painter_.scale(calibration_.Factor(), calibration_.Factor());
+    }
     painter_.translate(static_cast<double>(g.LabelX(position).um()), static_cast<double>(g.LabelY(position).um()));
     PaintLabel(painter_, design_, content);
     painter_.restore();

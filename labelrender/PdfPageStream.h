@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "labelrender/Calibration.h"
 #include "labelrender/Design.h"
 #include "labelrender/LabelContent.h"
 #include "labelrender/Status.h"
@@ -15,9 +16,10 @@ namespace quill::labelrender {
 
 class PdfPageStream {
 public:
-    // LL_ERR_CANNOT_CREATE_TEMPFILE when the file cannot be written.
+    // LL_ERR_CANNOT_CREATE_TEMPFILE when the file cannot be written. Every
+    // label is moved and stretched by the printer's calibration.
     static Status Open(const std::string& path, const Design& design, const std::string& title,
-                       std::unique_ptr<PdfPageStream>& out);
+                       const Calibration& calibration, std::unique_ptr<PdfPageStream>& out);
     ~PdfPageStream();
     PdfPageStream(const PdfPageStream&) = delete;
     PdfPageStream& operator=(const PdfPageStream&) = delete;
@@ -30,9 +32,10 @@ public:
     int pageCount() const { return pages_; }
 
 private:
-    PdfPageStream(const std::string& path, const Design& design);
+    PdfPageStream(const std::string& path, const Design& design, const Calibration& calibration);
 
     const Design& design_;
+    Calibration calibration_;
     QPdfWriter writer_;
     QPainter painter_;
     int pages_ = 1;
