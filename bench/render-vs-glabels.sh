@@ -3,7 +3,7 @@
 # same records, same machine, in one run.
 #
 #   bench/render-vs-glabels.sh [--build DIR] [--labels N] [--memory-labels N]
-#                              [--rounds R] [--keep DIR]
+#                              [--rounds R] [--keep DIR] [--baseline RENDERBENCH]
 #
 # Two cases, each N labels (default 1,000) with different values, into one PDF:
 #   single  100 x 50 mm label, one label per page (bench/render/Bench100x50.*)
@@ -26,6 +26,7 @@ labels=1000
 memory_labels=10000
 rounds=3
 keep=
+baseline=
 while (($#)); do
   case $1 in
     --build) build=$2; shift 2 ;;
@@ -33,7 +34,8 @@ while (($#)); do
     --memory-labels) memory_labels=$2; shift 2 ;;
     --rounds) rounds=$2; shift 2 ;;
     --keep) keep=$2; shift 2 ;;
-    *) echo "usage: $0 [--build DIR] [--labels N] [--memory-labels N] [--rounds R] [--keep DIR]" >&2; exit 2 ;;
+    --baseline) baseline=$2; shift 2 ;;
+    *) echo "usage: $0 [--build DIR] [--labels N] [--memory-labels N] [--rounds R] [--keep DIR] [--baseline RENDERBENCH]" >&2; exit 2 ;;
   esac
 done
 for tool in glabels-3-batch /usr/bin/time pdfinfo pdftoppm; do
@@ -110,7 +112,7 @@ for case in single sheet; do
     sheet) base=Bench70x37; per_page=24 ;;
   esac
   expected_pages=$(((labels + per_page - 1) / per_page))
-  g_times=() o_times=() g_cpus=() o_cpus=() g_rss=0 o_rss=0
+  g_times=() o_times=() g_cpus=() o_cpus=() b_times=() b_cpus=() g_rss=0 o_rss=0
   for ((r = 1; r <= rounds; r++)); do
     rm -f "$work/glabels.pdf" "$work/ours.pdf"
     run glabels "$work/glabels.pdf" \
@@ -121,6 +123,11 @@ for case in single sheet; do
     take_ours "$work/ours.pdf"
     o_times+=("$run_seconds") o_cpus+=("$run_cpu")
     if ((run_rss_kb > o_rss)); then o_rss=$run_rss_kb; fi
+    if [ -n "$baseline" ]; then
+      run baseline "$work/pdf" "$baseline" "$designs/$base.lbl" "$work/records.csv"
+      take_ours "$work/baseline.pdf"
+      b_times+=("$run_seconds") b_cpus+=("$run_cpu")
+    fi
   done
   for f in glabels ours; do
     pages=$(pages_of "$work/$f.pdf")
@@ -135,6 +142,14 @@ for case in single sheet; do
     printf "%-7s ratio ours/glabels: %.1fx by wall clock, %.1fx by CPU time\n", c, g / o, gc / oc
   }'
   echo "        wall s per round, glabels: ${g_times[*]}; ours: ${o_times[*]}"
+  if [ -n "$baseline" ]; then
+    b=$(best "${b_times[@]}") bc=$(best "${b_cpus[@]}")
+    awk -v c="$case" -v n="$labels" -v b="$b" -v bc="$bc" -v o="$o" -v oc="$oc" -v g="$g" -v gc="$gc" 'BEGIN {
+      printf "%-7s %6d  %-8s %11.2f %9.0f %10.2f %13.0f\n", c, n, "baseline", b, n / b, bc, n / bc
+      printf "%-7s ratio baseline/glabels: %.1fx by wall clock, %.1fx by CPU time; ours/baseline: %.2f by wall clock, %.2f by CPU time\n", c, g / b, gc / bc, b / o, bc / oc
+    }'
+    echo "        wall s per round, baseline: ${b_times[*]}"
+  fi
   if [ -n "$keep" ]; then
     mkdir -p "$keep"
     for f in glabels ours; do
