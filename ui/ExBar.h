@@ -123,8 +123,8 @@ public:
     // The item's own click event; runs instead of the linked action.
     void SetOnClick(std::function<void()> onClick) { onClick_ = std::move(onClick); }
     bool HasOnClick() const { return bool(onClick_); }
-    // Links the item to an action: caption, enabled, hint, shortcut and
-    // visible follow it unless set on the item, and a click triggers it.
+    // Links the item to an action: caption, enabled, hint, icon, shortcut
+    // and visible follow it unless set on the item, and a click triggers it.
     void SetAction(QAction* action);
     QAction* Action() const { return action_; }
 
@@ -152,7 +152,7 @@ private:
     QPointer<QAction> action_;
     QMetaObject::Connection actionChanged_;
     // what was set on the item itself and so no longer follows the action
-    bool ownCaption_ = false, ownHint_ = false, ownEnabled_ = false, ownVisible_ = false;
+    bool ownCaption_ = false, ownHint_ = false, ownEnabled_ = false, ownVisible_ = false, ownPicture_ = false;
     bool followingAction_ = false;
     QRect hitRect_;
     QStringList lines_;

@@ -95,7 +95,9 @@ TEST_F(ExBarTest, LongCaptionsWrapAtBlanksAndOverlongWordsEndInDots) {
             anyCut = anyCut || l.endsWith("...");
         }
         EXPECT_EQ(anyCut, c.cut);
-        if (!c.cut) EXPECT_EQ(item->Lines().join(' '), c.caption);
+        if (!c.cut) {
+            EXPECT_EQ(item->Lines().join(' '), c.caption);
+        }
     }
     // At least one character stays, however narrow the bar.
     bar.resize(40, 600);

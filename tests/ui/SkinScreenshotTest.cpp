@@ -30,7 +30,7 @@ QImage BarPicture(const std::optional<QImage>& skin) {
     closed->Toggle();
     bar.ResumePainting();
     bar.show();
-    QTest::qWaitForWindowExposed(&bar);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&bar));
     QTest::mouseMove(bar.Surface(), modes->Items()[0]->HitRect().center());
     return bar.grab().toImage();
 }
