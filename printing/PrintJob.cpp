@@ -1,6 +1,7 @@
 #include "printing/PrintJob.h"
 
 #include <map>
+#include <utility>
 
 #include "core/Logging.h"
 #include "core/Utilities.h"
@@ -33,9 +34,14 @@ void ProhibitViewerOutput(ll::LabelJob& job) {
         job.LlViewerProhibitAction(action);
 }
 
-// Prints every record Amount times; the first error code ends the job.
-int PrintRecords(ll::LabelJob& job, std::span<const TLabelRecord> records, const PrintProgress& progress) {
+// Prints every record Amount times; the first error code ends the job. Each
+// record starts from the sample contents, so a value it does not carry is
+// never the one the record before it printed.
+int PrintRecords(ll::LabelJob& job, std::span<const TLabelRecord> records, const std::vector<TField>& vocabulary,
+                 const PrintProgress& progress) {
+    bool first = true;
     for (const TLabelRecord& record : records) {
+        if (!std::exchange(first, false)) DefineDesignVariables(job, records.front().Mode, vocabulary);
         DefineLabelVariables(job, record);
         for (int copy = 1; copy <= record.Amount; ++copy) {
             const int code = PrintRepeating([&job] { return job.LlPrint(); });
@@ -49,7 +55,8 @@ int PrintRecords(ll::LabelJob& job, std::span<const TLabelRecord> records, const
 }  // namespace
 
 bool PrintLabel(ll::LabelJob& job, std::span<const TLabelRecord> records, const std::vector<TField>& vocabulary,
-                bool preview, std::string& errorText, const PrintProgress& progress) {
+                bool preview, std::string& errorText, const PrintProgress& progress, int* printedCopies) {
+    if (printedCopies) *printedCopies = 0;
     // Without a record there is no design to open: nothing to print is no failure.
     if (records.empty()) return true;
     const TLabelRecord& first = records.front();
@@ -75,16 +82,19 @@ bool PrintLabel(ll::LabelJob& job, std::span<const TLabelRecord> records, const 
     if (code == 0) {
         LastPrinter() = job.LlPrintGetPrinterInfo().name;
         if (!preview) shift::BeforePrint(job);
-        code = PrintRecords(job, records, preview ? progress : PrintProgress{});
+        code = PrintRecords(job, records, vocabulary, preview ? progress : PrintProgress{});
     }
     std::string detail = job.LastErrorMessage();
-    // The job is submitted when it ends; a refused submission means nothing
-    // was printed, so it counts like any other error.
+    // The job is submitted when it ends, with the labels before a failed
+    // one; a refused submission means those were not printed either.
     const int endCode = job.LlPrintEnd(0);
     if (code == 0 && endCode != 0) {
         code = endCode;
         detail = job.LastErrorMessage();
+    } else if (code != 0 && endCode != code && job.LastErrorMessage() != detail) {
+        AddLog("PrintLabel " + designPath + ": " + job.LastErrorMessage());
     }
+    if (printedCopies) *printedCopies = job.DeliveredLabels();
 
     if (code != 0) {
         errorText = "Errorcode: " + std::to_string(code) + ". " + PrintErrorText(code);
