@@ -89,13 +89,13 @@ std::string StoreUnprintedCopies(std::span<const TLabelRecord> copies) {
     const std::string labelFolder = AddBackslash(LabelFolderOf(copies.front()));
     std::string text;
     for (const TLabelRecord& copy : copies) text += FormatLabelLine(copy, FieldSeparator());
-    // Written under a name no scan or retry takes, then stored like a label file.
+    // Written under a name no scan or retry takes, then stored like a label
+    // file: never written through an Error folder that may be a link.
     static unsigned counter = 0;
-    const std::string errorFolder = labelFolder + "Error/";
-    const std::string temp = errorFolder + ".unprinted-" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
-    if (!platform::CreateFolders(errorFolder) || !platform::WriteWholeFile(temp, text)) {
+    const std::string temp = labelFolder + ".unprinted-" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
+    if (!platform::WriteWholeFile(temp, text)) {
         AddLog(std::to_string(copies.size()) + " unprinted labels of design " + copies.front().Design +
-               " could not be written to " + errorFolder + ": " + std::strerror(errno));
+               " could not be written to " + labelFolder + ": " + std::strerror(errno));
         return {};
     }
     const std::string stored = StoreLabelFile(temp, MakeErrorPath(labelFolder, mode));
