@@ -31,8 +31,8 @@ TEngineCore::TEngineCore(QObject* parent)
       job_(std::make_unique<labelrender::LabelJob>(Folders.LanguageIndex)),
       journal_(JournalPath()),
       print_([](labelrender::LabelJob& job, std::span<const TLabelRecord> records,
-                const std::vector<TField>& vocabulary, bool preview, std::string& errorText) {
-          return PrintLabel(job, records, vocabulary, preview, errorText);
+                const std::vector<TField>& vocabulary, bool preview, std::string& errorText, int& printedCopies) {
+          return PrintLabel(job, records, vocabulary, preview, errorText, {}, &printedCopies);
       }) {
     for (TMode mode : AllModes) vocabularies_[static_cast<std::size_t>(ModeIndex(mode))] = Mode(mode).Fields;
     replay_ = journal_.Open([this](TMode mode) -> const std::vector<TField>& { return ReadVocabulary(mode); });

@@ -46,6 +46,9 @@ struct TPrintTaskListRecord {
     int Capacity = 1;                // labels per page of the design
     std::string DesignFolder;
     std::string LocationName;        // of the first copy
+    // The leading copies whose label file is already filed; the others
+    // belong to the file being read.
+    int FiledCopies = 0;
 
     int Count() const { return static_cast<int>(Labels.size()); }
 };
@@ -54,8 +57,10 @@ class TEngineCore : public QObject, public TLabelSink {
     Q_OBJECT
 public:
     // What printing a task calls; PrintLabel unless a test provokes failures.
-    using TPrintFunction = std::function<bool(labelrender::LabelJob&, std::span<const TLabelRecord>,
-                                              const std::vector<TField>&, bool preview, std::string& errorText)>;
+    // It sets how many of the copies reached the printer, also when it fails.
+    using TPrintFunction =
+        std::function<bool(labelrender::LabelJob&, std::span<const TLabelRecord>, const std::vector<TField>&,
+                           bool preview, std::string& errorText, int& printedCopies)>;
 
     // Creates the slot timers (PrintDelayMinutes as it is now), opens the
     // task journal (reading what an earlier run left in it) and, when
@@ -129,12 +134,21 @@ private:
                          const std::string& workPath);
     void RecoverWorkFiles();
     void ReplayJournal();
-    bool PrintTaskLabels(int slot, const std::vector<TField>& vocabulary);
-    bool PrintDirectTask(int slot);
-    // The row of a task that printed to `destination`, or failed with `error`.
-    bool ReportPrintResult(const TPrintTaskListRecord& task, bool printed, const std::string& destination,
-                           const std::string& error);
-    void ReportNotPrinted(const TPrintTaskListRecord& task, const std::string& message);
+    // What printing a task came to.
+    struct TPrintOutcome {
+        bool Printed = false;
+        int PrintedCopies = 0;     // the copies that reached the printer, from the first
+        std::string Destination;   // printer or port
+        std::string PreviewFile;   // a preview kept as a file
+        std::string Error;
+    };
+    TPrintOutcome PrintTaskLabels(int slot, const std::vector<TField>& vocabulary);
+    TPrintOutcome PrintDirectTask(int slot);
+    void ReportPrintResult(const TPrintTaskListRecord& task, const TPrintOutcome& outcome);
+    // Puts the copies a failed task did not print where a retry finds them:
+    // those of filed label files into a new file in Error, while those of
+    // the file being read send that file to Error. The names in Error.
+    std::vector<std::string> KeepUnprinted(const TPrintTaskListRecord& task, int printedCopies);
     // Makes the journal durable, or prints every task when it cannot be.
     void SyncJournal();
     void SetTaskTimers(bool enabled);
@@ -156,6 +170,8 @@ private:
     QTimer deletePrinted_;
     int taskCounter_ = 0;
     bool preview_ = false;
+    bool readingFile_ = false;        // a claimed file is being read and not yet filed
+    bool readingFileFailed_ = false;  // copies of it were not printed: it goes to Error
     std::unique_ptr<labelrender::LabelJob> job_;
     TTaskJournal journal_;
     std::vector<TLabelRecord> replay_;  // from the journal, queued by Start

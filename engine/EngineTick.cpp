@@ -92,6 +92,8 @@ void TEngineCore::ReadClaimedFile(TMode mode, const std::string& locationName, c
                                   const std::string& workPath) {
     journal_.ClaimStarted(workPath);
     bool result = false;
+    readingFile_ = true;
+    readingFileFailed_ = false;
     try {
         Trace("Printing Start");
         result = ReadLabelFile(mode, locationName, ReadVocabulary(mode), designFolder, workPath, *this);
@@ -101,6 +103,11 @@ void TEngineCore::ReadClaimedFile(TMode mode, const std::string& locationName, c
         AddLog(error.what());
     }
     SyncJournal();
+    // Any of its copies that did not print, not only those of the last
+    // task, would be lost in Backup.
+    result = result && !readingFileFailed_;
+    readingFile_ = false;
+    for (TPrintTaskListRecord& task : slots_) task.FiledCopies = task.Count();
     TQuill& q = Mode(mode);
     if (!result) {
         q.ErrorPath = StoreLabelFile(workPath, q.ErrorPath);

@@ -1,9 +1,14 @@
 #include "engine/Filing.h"
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "core/Logging.h"
 #include "core/Utilities.h"
+#include "engine/LabelFileWriter.h"
 #include "platform/FileOps.h"
 
 namespace quill {
@@ -35,6 +40,14 @@ std::optional<std::string> RenameToFreeName(const std::string& from, const std::
         if (rename(from, candidate)) return candidate;
     }
     return std::nullopt;
+}
+
+// The label folder a copy came from: its location's, else the mode's own.
+std::string LabelFolderOf(const TLabelRecord& copy) {
+    const TQuill& q = Mode(copy.Mode);
+    for (const auto& location : q.Locations)
+        if (!copy.LocationName.empty() && location->Name == copy.LocationName) return location->FileLocation;
+    return q.FileLocation;
 }
 
 }  // namespace
@@ -70,12 +83,40 @@ std::string StoreLabelFile(const std::string& from, const std::string& target) {
     return where;
 }
 
+std::string StoreUnprintedCopies(std::span<const TLabelRecord> copies) {
+    if (copies.empty()) return {};
+    const TMode mode = copies.front().Mode;
+    const std::string labelFolder = AddBackslash(LabelFolderOf(copies.front()));
+    std::string text;
+    for (const TLabelRecord& copy : copies) text += FormatLabelLine(copy, FieldSeparator());
+    // Written under a name no scan or retry takes, then stored like a label
+    // file: never written through an Error folder that may be a link.
+    static unsigned counter = 0;
+    const std::string temp = labelFolder + ".unprinted-" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
+    if (!platform::WriteWholeFile(temp, text)) {
+        AddLog(std::to_string(copies.size()) + " unprinted labels of design " + copies.front().Design +
+               " could not be written to " + labelFolder + ": " + std::strerror(errno));
+        return {};
+    }
+    const std::string stored = StoreLabelFile(temp, MakeErrorPath(labelFolder, mode));
+    AddLog(std::to_string(copies.size()) + " unprinted labels of design " + copies.front().Design +
+           " written to " + stored);
+    return stored;
+}
+
+std::string ErrorSuffix(const std::vector<std::string>& namesInError) {
+    if (Settings.LogMode == 0 || namesInError.empty()) return "";
+    std::string names;
+    for (const std::string& name : namesInError) names += (names.empty() ? "" : ", ") + name;
+    return " (" + names + " moved to Error)";
+}
+
 std::string StatusSuffix(TSuffixKind kind, TMode mode) {
     if (Settings.LogMode == 0) return "";
     const TQuill& q = Mode(mode);
     switch (kind) {
         case TSuffixKind::NewTask: return " (" + q.CurrentFile + ")";
-        case TSuffixKind::NotPrinted: return " (" + NameOf(q.ErrorPath) + " moved to Error)";
+        case TSuffixKind::NotPrinted: return ErrorSuffix({NameOf(q.ErrorPath)});
         case TSuffixKind::Printed:
             return Settings.BackupLabelFile ? " (" + NameOf(q.BackupPath) + " moved to Backup)"
                                             : " (labelfile deleted)";

@@ -4,7 +4,9 @@
 
 #include <strings.h>
 
+#include <algorithm>
 #include <exception>
+#include <filesystem>
 
 #include "core/Logging.h"
 #include "engine/Filing.h"
@@ -60,6 +62,8 @@ TAddResult TEngineCore::AddToTask(const TLabelRecord& record) {
 
     TLabelRecord& copy = task.Labels.emplace_back(record);
     copy.Amount = 1;
+    // a copy queued again from the journal: its file was filed long ago
+    if (!readingFile_) task.FiledCopies = task.Count();
     journal_.CopyAdded(task.TaskID, copy);
     rows_.UpdateQueueRows(task.TaskID, AmountText(task), "Labels added to task", TRowStatus::Pending);
     // A Direct task sends its first copy's values only, so each Direct copy
@@ -72,13 +76,14 @@ bool TEngineCore::PrintTask(int slot) {
     TPrintTaskListRecord& task = slots_.at(static_cast<std::size_t>(slot));
     if (task.Labels.empty()) return true;
     const TMode mode = task.Labels.front().Mode;
-    const bool printed = IsDirectMode(mode) ? PrintDirectTask(slot) : PrintTaskLabels(slot, Vocabulary(mode));
+    const TPrintOutcome outcome = IsDirectMode(mode) ? PrintDirectTask(slot) : PrintTaskLabels(slot, Vocabulary(mode));
+    ReportPrintResult(task, outcome);
     // Printed or failed, the copies are not kept for a retry.
     journal_.TaskFinished(task.TaskID);
     ResetTask(slot);
-    if (!printed) AddLog("Not printed");
+    if (!outcome.Printed) AddLog("Not printed");
     TrimJournal();
-    return printed;
+    return outcome.Printed;
 }
 
 namespace {
@@ -96,42 +101,77 @@ bool Attempt(Print print, std::string& error) {
 
 }  // namespace
 
-bool TEngineCore::PrintTaskLabels(int slot, const std::vector<TField>& vocabulary) {
+TEngineCore::TPrintOutcome TEngineCore::PrintTaskLabels(int slot, const std::vector<TField>& vocabulary) {
     const TPrintTaskListRecord& task = Task(slot);
-    std::string error;
-    const bool printed = Attempt([&] { return print_(*job_, task.Labels, vocabulary, preview_, error); }, error);
-    return ReportPrintResult(task, printed, LastPrinterName(), error);
+    TPrintOutcome outcome;
+    outcome.Printed = Attempt(
+        [&] { return print_(*job_, task.Labels, vocabulary, preview_, outcome.Error, outcome.PrintedCopies); },
+        outcome.Error);
+    outcome.Destination = LastPrinterName();
+    if (preview_ && outcome.Printed) outcome.PreviewFile = job_->PreviewFile();
+    return outcome;
 }
 
-bool TEngineCore::PrintDirectTask(int slot) {
+TEngineCore::TPrintOutcome TEngineCore::PrintDirectTask(int slot) {
     const TPrintTaskListRecord& task = Task(slot);
-    std::string port;
-    std::string error;
-    const bool printed = Attempt([&] { return quill::PrintDirectTask(directCache_, task.Labels, port, error); }, error);
-    return ReportPrintResult(task, printed, port, error);
+    TPrintOutcome outcome;
+    outcome.Printed = Attempt(
+        [&] { return quill::PrintDirectTask(directCache_, task.Labels, outcome.Destination, outcome.Error); },
+        outcome.Error);
+    outcome.PrintedCopies = outcome.Printed ? task.Count() : 0;
+    return outcome;
 }
 
-bool TEngineCore::ReportPrintResult(const TPrintTaskListRecord& task, bool printed, const std::string& destination,
-                                    const std::string& error) {
-    if (!printed) {
-        ReportNotPrinted(task, error);
-        return false;
+void TEngineCore::ReportPrintResult(const TPrintTaskListRecord& task, const TPrintOutcome& outcome) {
+    const TMode mode = task.Labels.front().Mode;
+    if (!outcome.Printed) {
+        const std::vector<std::string> inError = KeepUnprinted(task, outcome.PrintedCopies);
+        rows_.UpdateQueueRows(task.TaskID, "0", "Not printed. " + outcome.Error + ErrorSuffix(inError),
+                              TRowStatus::NotPrinted);
+        return;
     }
-    const TMode mode = task.Labels.front().Mode;
-    rows_.UpdateQueueRows(task.TaskID, "0", "Printed to " + destination + StatusSuffix(TSuffixKind::Printed, mode),
+    if (!outcome.PreviewFile.empty()) {
+        // no window shows it: the file is the preview
+        AddLog("Preview of task " + std::to_string(task.TaskID) + " (" + task.Design + "): " + outcome.PreviewFile);
+        rows_.UpdateQueueRows(task.TaskID, "0",
+                              "Preview in " + outcome.PreviewFile + StatusSuffix(TSuffixKind::Printed, mode),
+                              TRowStatus::Printed);
+        return;
+    }
+    rows_.UpdateQueueRows(task.TaskID, "0",
+                          "Printed to " + outcome.Destination + StatusSuffix(TSuffixKind::Printed, mode),
                           TRowStatus::Printed);
-    return true;
 }
 
-void TEngineCore::ReportNotPrinted(const TPrintTaskListRecord& task, const std::string& message) {
-    const TMode mode = task.Labels.front().Mode;
-    rows_.UpdateQueueRows(task.TaskID, "0", "Not printed. " + message + StatusSuffix(TSuffixKind::NotPrinted, mode),
-                          TRowStatus::NotPrinted);
+std::vector<std::string> TEngineCore::KeepUnprinted(const TPrintTaskListRecord& task, int printedCopies) {
+    const int first = std::clamp(printedCopies, 0, task.Count());
+    const int filedEnd = std::max(first, std::min(task.FiledCopies, task.Count()));
+    std::vector<std::string> names;
+    // copies of one label folder go into one file
+    for (int from = first; from < filedEnd;) {
+        const TLabelRecord& head = task.Labels[static_cast<std::size_t>(from)];
+        int to = from + 1;
+        while (to < filedEnd && task.Labels[static_cast<std::size_t>(to)].Mode == head.Mode &&
+               task.Labels[static_cast<std::size_t>(to)].LocationName == head.LocationName)
+            ++to;
+        const std::string stored =
+            StoreUnprintedCopies(std::span(task.Labels).subspan(static_cast<std::size_t>(from),
+                                                                static_cast<std::size_t>(to - from)));
+        if (!stored.empty()) names.push_back(std::filesystem::path(stored).filename().string());
+        from = to;
+    }
+    if (filedEnd < task.Count()) {
+        readingFileFailed_ = true;
+        const TQuill& q = Mode(task.Labels.back().Mode);
+        names.push_back(std::filesystem::path(q.ErrorPath).filename().string());
+    }
+    return names;
 }
 
 void TEngineCore::ResetTask(int slot) {
     TPrintTaskListRecord& task = slots_.at(static_cast<std::size_t>(slot));
     task.Labels.clear();
+    task.FiledCopies = 0;
     task.Timer->stop();
 }
 

@@ -228,7 +228,8 @@ Status SubmitPdf(const Destination& destination, const std::string& pdfPath, con
             in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
             if (!sender.Write(buffer.data(), static_cast<std::size_t>(in.gcount()))) return false;
         }
-        return true;
+        // a read error must not hand the printer half a document
+        return !in.bad();
     });
 }
 

@@ -45,7 +45,8 @@ struct PrintRun {
     std::unique_ptr<PdfPageStream> pages;
     int position = 0;    // next label position on the current page
     int printed = 0;
-    Status failure;      // set once a label failed: the job is then discarded
+    Status failure;      // set once a label failed: no further label is placed
+    bool broken = false; // the work file could not be written: nothing of the job is delivered
 
     PrintRun() = default;
     PrintRun(const PrintRun&) = delete;
@@ -66,6 +67,7 @@ struct LabelJob::State {
     PrinterInfo printer;
     std::string previewFile;
     std::string lastError;
+    int deliveredLabels = 0;
 
     int Report(const Status& status) {
         lastError = status.message;
@@ -105,6 +107,8 @@ int LabelJob::LlPrintStart(int projectType, const std::string& designPath, int m
     if (projectType != LL_PROJECT_LABEL)
         return s.Report(Status::Error(LL_ERR_BAD_OBJECTTYPE, "only label projects can be printed"));
 
+    s.deliveredLabels = 0;
+    s.previewFile.clear();
     auto run = std::make_unique<PrintRun>();
     run->preview = (mode & LL_PRINT_PREVIEW) != 0;
     const std::string path = FindDesign(designPath);
@@ -170,7 +174,11 @@ int LabelJob::LlPrint() {
     }
     const bool newPage = run.position >= run.design.geometry.LabelsPerPage();
     if (newPage) run.position = 0;
-    run.pages->PaintLabelAt(run.filler->content(), run.position, newPage);
+    if (Status status = run.pages->PaintLabelAt(run.filler->content(), run.position, newPage); !status.ok()) {
+        run.failure = status;
+        run.broken = true;
+        return s.Report(status);
+    }
     ++run.position;
     ++run.printed;
     return s.Report(Status::Ok());
@@ -178,19 +186,27 @@ int LabelJob::LlPrint() {
 
 int LabelJob::LlPrintEnd(int /*flags*/) {
     State& s = *state_;
+    s.deliveredLabels = 0;
     // callers end the job also when its start failed: keep that failure's message
     if (!s.run) return LL_ERR_PRINTING_JOB;
     const std::unique_ptr<PrintRun> run = std::move(s.run);
-    // a job with a failed label is dropped whole: the caller prints it again
-    if (!run->failure.ok()) return s.Report(run->failure);
-    if (run->printed == 0 && !run->preview) return s.Report(Status::Ok());
-    if (Status status = run->pages->Finish(); !status.ok()) return s.Report(status);
+    // The labels before a failed one are sound and go out; a preview with a
+    // failed label shows nothing, and a broken work file holds nothing sure.
+    const bool deliver = run->failure.ok() ? (run->printed > 0 || run->preview)
+                                           : (!run->preview && !run->broken && run->printed > 0);
+    if (!deliver) return s.Report(run->failure);
+    // a file that cannot be completed is removed with the run
+    if (Status finished = run->pages->Finish(); !finished.ok()) return s.Report(finished);
     run->pages.reset();
     const std::string workFile = std::exchange(run->workFile, std::string());
     const Status delivered = run->device->Deliver(workFile, run->designName);
     if (run->preview) s.previewFile = run->device->DeliveredFile();
-    return s.Report(delivered);
+    if (!delivered.ok()) return s.Report(delivered);
+    if (!run->preview) s.deliveredLabels = run->printed;
+    return s.Report(run->failure);
 }
+
+int LabelJob::DeliveredLabels() const { return state_->deliveredLabels; }
 
 void LabelJob::LlViewerProhibitAction(ViewerAction action) { state_->prohibited.insert(action); }
 
@@ -208,8 +224,8 @@ int LabelJob::LlPreviewDisplay(const std::string& /*designFile*/, const std::str
 int LabelJob::LlPreviewDeleteFiles(const std::string& /*designFile*/, const std::string& /*designFolder*/) {
     State& s = *state_;
     if (s.previewFile.empty()) return s.Report(Status::Error(LL_ERR_NOPREVIEWFILES, "no preview has been made"));
-    platform::DeleteFile(s.previewFile);
-    s.previewFile.clear();
+    // Without a preview window the PDF file is the only way to see the
+    // preview, so it stays in the preview folder; PreviewFile() names it.
     return s.Report(Status::Ok());
 }
 

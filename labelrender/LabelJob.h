@@ -92,10 +92,18 @@ public:
     // Whether the started design uses the variable.
     bool LlPrintIsVariableUsed(const std::string& name) const;
     int LlPrint();                  // places the next label with the current variables
-    int LlPrintEnd(int flags = 0);  // finishes the page and submits the job
+    // Finishes the page and submits the job. After a failed label the labels
+    // before it are submitted and the label's error is returned; an error of
+    // the output itself (a file that cannot be written, a refused job) wins.
+    int LlPrintEnd(int flags = 0);
+    // Labels the last ended job handed to its printer: 0 when the job or
+    // its output failed as a whole, and for a preview.
+    int DeliveredLabels() const;
 
     void LlViewerProhibitAction(ViewerAction action);
-    // Without a window the preview is a PDF file; its path once the preview job has ended.
+    // Without a window the preview is a PDF file in <TempLocation>Preview/;
+    // its path once the preview job has ended. Deleting the preview's files
+    // keeps it: it is all there is to look at.
     const std::string& PreviewFile() const;
     int LlPreviewDisplay(const std::string& designFile, const std::string& designFolder, void* parentWindow);
     int LlPreviewDeleteFiles(const std::string& designFile, const std::string& designFolder);

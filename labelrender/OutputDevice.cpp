@@ -122,7 +122,12 @@ std::string StoreUnder(const std::string& file, const std::string& folder, const
         std::snprintf(suffix, sizeof suffix, "_%04d.pdf", counter);
         const std::string target = WithSlash(folder) + name + "_" + stamp + suffix;
         if (platform::FileExists(target)) continue;
-        if (platform::RenameNoReplace(file, target)) return target;
+        if (platform::RenameNoReplace(file, target)) {
+            // the file itself was synced when it was completed; a folder
+            // that cannot be synced still holds it
+            platform::SyncFolder(folder);
+            return target;
+        }
     }
     return {};
 }

@@ -164,6 +164,22 @@ std::string Oem850ToAnsi1252(const std::string& oem) {
     return out;
 }
 
+std::string Ansi1252ToOem850(const std::string& ansi) {
+    // the inverse of the table above; the lowest 850 byte wins where two map alike
+    static const std::array<char, 256> oemOf = [] {
+        std::array<char, 256> table{};
+        table.fill('?');
+        for (int b = 255; b >= 0; --b) {
+            const char a = UnicodeToCp1252(Cp850ToUnicode(static_cast<unsigned char>(b)));
+            if (a != '?' || b == '?') table[static_cast<unsigned char>(a)] = static_cast<char>(b);
+        }
+        return table;
+    }();
+    std::string out = ansi;
+    for (char& c : out) c = oemOf[static_cast<unsigned char>(c)];
+    return out;
+}
+
 std::string Cp1252ToUtf8(const std::string& ansi) {
     return SingleByteToUtf8(ansi, Cp1252ToUnicode);
 }

@@ -8,6 +8,10 @@ namespace quill::platform {
 // '¦'; blocks; dotless i), else '?'. Bytes below 0x80 are unchanged.
 std::string Oem850ToAnsi1252(const std::string& oem);
 
+// The way back, for text read from an OEM file and written to one again;
+// characters 850 lacks become '?'.
+std::string Ansi1252ToOem850(const std::string& ansi);
+
 // Windows-1252 bytes to UTF-8 (the five undefined bytes map to U+FFFD).
 std::string Cp1252ToUtf8(const std::string& ansi);
 

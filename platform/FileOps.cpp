@@ -88,6 +88,13 @@ bool LiesInsideFolder(const std::string& path, const std::string& folder) {
     return resolved->size() > prefix.size() && resolved->starts_with(prefix);
 }
 
+bool SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool synced = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && synced;
+}
+
 bool DeleteFile(const std::string& path) {
     return ::unlink(path.c_str()) == 0;
 }

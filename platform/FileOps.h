@@ -42,6 +42,8 @@ bool IsOtherThanFolder(const std::string& path);
 // not on it. A path that does not exist yet is judged by its folder; a
 // dangling link never lies inside.
 bool LiesInsideFolder(const std::string& path, const std::string& folder);
+// Makes the folder's entries (a file renamed into it) durable.
+bool SyncFolder(const std::string& folder);
 
 bool DeleteFile(const std::string& path);
 

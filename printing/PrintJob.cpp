@@ -2,6 +2,7 @@
 
 #include <map>
 #include <set>
+#include <utility>
 
 #include "core/Logging.h"
 #include "core/Utilities.h"
@@ -35,11 +36,15 @@ void ProhibitViewerOutput(ll::LabelJob& job) {
         job.LlViewerProhibitAction(action);
 }
 
-// Prints every record Amount times; the first error code ends the job.
-// `checkFirst` is called once, with the first record's variables defined.
-int PrintRecords(ll::LabelJob& job, std::span<const TLabelRecord> records, const PrintProgress& progress,
-                 const std::function<void()>& checkFirst) {
+// Prints every record Amount times; the first error code ends the job. Each
+// record starts from the sample contents, so a value it does not carry is
+// never the one the record before it printed. `checkFirst` is called once,
+// with the first record's variables defined.
+int PrintRecords(ll::LabelJob& job, std::span<const TLabelRecord> records, const std::vector<TField>& vocabulary,
+                 const PrintProgress& progress, const std::function<void()>& checkFirst) {
+    bool first = true;
     for (const TLabelRecord& record : records) {
+        if (!std::exchange(first, false)) DefineDesignVariables(job, records.front().Mode, vocabulary);
         DefineLabelVariables(job, record);
         if (checkFirst && &record == &records.front()) checkFirst();
         for (int copy = 1; copy <= record.Amount; ++copy) {
@@ -67,7 +72,8 @@ void LogDesignProblemsOnce(const ll::LabelJob& job, const std::string& designPat
 }  // namespace
 
 bool PrintLabel(ll::LabelJob& job, std::span<const TLabelRecord> records, const std::vector<TField>& vocabulary,
-                bool preview, std::string& errorText, const PrintProgress& progress) {
+                bool preview, std::string& errorText, const PrintProgress& progress, int* printedCopies) {
+    if (printedCopies) *printedCopies = 0;
     // Without a record there is no design to open: nothing to print is no failure.
     if (records.empty()) return true;
     const TLabelRecord& first = records.front();
@@ -94,16 +100,20 @@ bool PrintLabel(ll::LabelJob& job, std::span<const TLabelRecord> records, const 
         LastPrinter() = job.LlPrintGetPrinterInfo().name;
         if (!preview) shift::BeforePrint(job);
         const auto check = [&] { LogDesignProblemsOnce(job, designPath); };
-        code = PrintRecords(job, records, preview ? progress : PrintProgress{}, preview ? std::function<void()>{} : check);
+        code = PrintRecords(job, records, vocabulary, preview ? progress : PrintProgress{},
+                            preview ? std::function<void()>{} : check);
     }
     std::string detail = job.LastErrorMessage();
-    // The job is submitted when it ends; a refused submission means nothing
-    // was printed, so it counts like any other error.
+    // The job is submitted when it ends, with the labels before a failed
+    // one; a refused submission means those were not printed either.
     const int endCode = job.LlPrintEnd(0);
     if (code == 0 && endCode != 0) {
         code = endCode;
         detail = job.LastErrorMessage();
+    } else if (code != 0 && endCode != code && job.LastErrorMessage() != detail) {
+        AddLog("PrintLabel " + designPath + ": " + job.LastErrorMessage());
     }
+    if (printedCopies) *printedCopies = job.DeliveredLabels();
 
     if (code != 0) {
         errorText = "Errorcode: " + std::to_string(code) + ". " + PrintErrorText(code);

@@ -16,10 +16,12 @@ namespace quill {
 using PrintProgress = std::function<void(int percent)>;
 
 // Prints (or previews) every record `Amount` times on the first record's
-// design. On failure returns false with `errorText` set.
+// design. On failure returns false with `errorText` set; a label that fails
+// ends the job, and the labels before it are printed. `printedCopies`, when
+// given, receives how many labels went to the printer (none for a preview).
 bool PrintLabel(labelrender::LabelJob& job, std::span<const TLabelRecord> records,
                 const std::vector<TField>& vocabulary, bool preview, std::string& errorText,
-                const PrintProgress& progress = {});
+                const PrintProgress& progress = {}, int* printedCopies = nullptr);
 
 // Starts the variable list and defines every variable of the mode with sample contents.
 void DefineDesignVariables(labelrender::LabelJob& job, TMode mode, const std::vector<TField>& vocabulary);

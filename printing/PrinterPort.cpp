@@ -99,6 +99,8 @@ bool WriteToDevice(const TPortTarget& target, const std::vector<std::string>& pi
     if (fd.get() < 0) return false;
     for (const std::string& piece : pieces)
         if (!WriteAll(fd.get(), piece, stallLimit)) return false;
+    // a port file on a full disk fails here rather than later, unnoticed
+    if (target.Kind == TPortKind::File && ::fsync(fd.get()) != 0) return false;
     return fd.Close();
 }
 

@@ -135,7 +135,7 @@ TEST_F(PrintTasksTest, PrintedRowNamesPrinterAndStoredFile) {
 TEST_F(PrintTasksTest, PrintJobThatThrowsFailsTheTaskOnly) {
     makeEngine();
     writeDesign("C01", 1, 2);
-    core->SetPrintFunction([](auto&, auto, const auto&, bool, std::string&) -> bool {
+    core->SetPrintFunction([](auto&, auto, const auto&, bool, std::string&, int&) -> bool {
         throw std::runtime_error("spooler vanished");
     });
     core->AddToTask(record("C01", "a"));
