@@ -40,13 +40,11 @@ protected:
                 ++count;
         return count;
     }
-    fs::file_type typeIn(const std::string& folder) const {
-        const std::vector<std::string> names = [&] {
-            std::vector<std::string> all;
-            for (const auto& entry : fs::directory_iterator(folder)) all.push_back(entry.path().string());
-            return all;
-        }();
-        return names.size() == 1 ? fs::symlink_status(names[0]).type() : fs::file_type::none;
+    // The type of the one entry in `folder`, seen without following a link.
+    static fs::file_type typeIn(const std::string& folder) {
+        std::vector<fs::file_type> types;
+        for (const auto& entry : fs::directory_iterator(folder)) types.push_back(entry.symlink_status().type());
+        return types.size() == 1 ? types[0] : fs::file_type::none;
     }
 };
 
@@ -129,7 +127,7 @@ TEST_F(ClaimingTest, EntriesThatAreNoRegularFilesGoToErrorUnread) {
     EXPECT_EQ(text.find("SECRET"), std::string::npos) << "a link's target is never read";
     EXPECT_NE(text.find("P=AFTER"), std::string::npos) << "the engine goes on";
     EXPECT_EQ(world.readFile("outside/secret.txt"), "1,C,01,SECRET\r\n");
-    EXPECT_TRUE(filesIn(labelFolder() + "Backup").size() == 1u);
+    EXPECT_EQ(filesIn(labelFolder() + "Backup").size(), 1u);
 }
 
 TEST_F(ClaimingTest, LabelFileLargerThanTheLimitGoesToErrorUnprinted) {
