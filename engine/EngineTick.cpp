@@ -112,7 +112,8 @@ TEngineCore::TTake TEngineCore::ProcessCandidate(const TFileRecord& file) {
         BeginFile(file.Mode, file.FileName, labelFolder);
         if (kind != platform::FileKind::Regular) {
             FileUnread(file.Mode, source, platform::DescribeKind(kind));
-            return TTake::Processed;
+            // Still there (a folder that cannot be written): nothing was done.
+            return platform::KindOf(source) == platform::FileKind::Missing ? TTake::Processed : TTake::Skipped;
         }
         const std::string work = Settings.MakeUseOfWorkfile ? labelFolder + Folders.WorkFileName : source;
         Trace(Settings.MakeUseOfWorkfile ? "Rename-File" : "Read-File");
