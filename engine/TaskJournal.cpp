@@ -149,7 +149,7 @@ TJournalContent ReadJournal(std::string_view text, const TVocabularyOf& vocabula
         if (kind == "C" && (parts.size() == 2 || parts.size() == 3)) {
             std::string path;
             if (!Unescape(parts[1], path)) continue;
-            claims.push_back({path, parts.size() == 3 ? std::string(parts[2]) : std::string()});
+            claims.push_back({path, parts.size() == 3 ? std::string(parts[2]) : std::string(), false, {}});
             openClaim = static_cast<int>(claims.size()) - 1;
         } else if (kind == "F" && openClaim >= 0) {
             claims[static_cast<std::size_t>(openClaim)].Filed = true;
