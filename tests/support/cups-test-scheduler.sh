@@ -125,7 +125,7 @@ FILTER
     lpadmin -p "$q" -E -v "file://$OUT/$q.prn" -P "$B/capture.ppd" 2> >(grep -v -i deprecated >&2)
   done
   touch "$OUT/thermal203.prn"; chmod 666 "$OUT/thermal203.prn"
-  lpadmin -p thermal203 -E -v "file://$OUT/thermal203.prn" -P "$B/thermal203.ppd" 2>/dev/null
+  lpadmin -p thermal203 -E -v "file://$OUT/thermal203.prn" -P "$B/thermal203.ppd" 2> >(grep -v -i deprecated >&2)
   lpadmin -d capture
   cupsreject -r "closed for the test" refuser
   cupsdisable -r "paused for the test" paused
