@@ -52,6 +52,8 @@ void ReadGlobalSettings() {
         s.MakeUseOfWorkfile = ReadBooleanValue("MakeUseOfWorkfile", s.MakeUseOfWorkfile);
         s.UseDirMonitor = ReadIntegerValue("UseDirMonitor", 1);
         s.UseDirMonitorFlag = s.UseDirMonitor == 1;
+        s.MaxLabelFileMB = ReadIntegerValue("MaxLabelFileMB", s.MaxLabelFileMB);
+        s.LabelsQuietSecs = ReadIntegerValue("LabelsQuietSecs", s.LabelsQuietSecs);
     });
 }
 
@@ -106,6 +108,8 @@ void WriteSettings() {
         WriteValue("SecundaryPrintEngine", s.SecundaryPrintEngine);
         WriteValue("LabelsOlderThanSecs", s.LabelsOlderThanSecs);
         WriteValue("UseDirMonitor", s.UseDirMonitorFlag ? 1 : 0);
+        WriteValue("MaxLabelFileMB", s.MaxLabelFileMB);
+        WriteValue("LabelsQuietSecs", s.LabelsQuietSecs);
     });
     SaveLastBarcode();
 }

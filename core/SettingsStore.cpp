@@ -20,6 +20,7 @@ constexpr std::array kIntegerKeys = {
     "Barcodelength", "Maxlabels",      "PrintDelayMinutes", "LogMode",         "SortOn",
     "SpecialPrinterType", "ShiftDelaySecs", "ShiftDistanceMM", "LabelHeightINCH", "PaperHeightINCH",
     "LabelPosition", "CodePage",       "FileFormat",        "LabelsOlderThanSecs",
+    "MaxLabelFileMB", "LabelsQuietSecs",
 };
 constexpr std::array kBooleanKeys = {
     "PauseEngineAtStart", "PreviewAll", "BackupLabelFile", "MakeUseOfWorkfile", "Visible",

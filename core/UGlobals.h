@@ -105,6 +105,12 @@ struct TSettings {
     int UseDirMonitor = 1;
     bool UseDirMonitorFlag = true;
     int BarcodeLengthTamber = 20;
+    // Label files larger than this go to Error unread.
+    int MaxLabelFileMB = 256;
+    // Where no write lease can be had and no directory monitor saw the
+    // writer close the file: seconds a label file must stay untouched
+    // before it is claimed.
+    int LabelsQuietSecs = 2;
 };
 extern TSettings Settings;
 

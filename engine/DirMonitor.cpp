@@ -82,6 +82,8 @@ void TDirMonitor::SetActive(bool active) {
     CloseFd(wake_);
 }
 
+void TDirMonitor::DeliverPending() { QCoreApplication::sendPostedEvents(this, QEvent::MetaCall); }
+
 void TDirMonitor::Watch() {
     alignas(inotify_event) char buffer[64 * 1024];
     while (!stopping_) {

@@ -50,6 +50,10 @@ public:
     // watched) or stops: the worker is woken and joined.
     void SetActive(bool active);
     bool Active() const { return worker_ != nullptr; }
+    // Hands over now the batch the worker is waiting to deliver, for a
+    // caller on the main thread that needs the latest changes without
+    // returning to the event loop.
+    void DeliverPending();
 
 signals:
     void changed(quill::TDirAction action, const std::string& fileName);

@@ -1,10 +1,13 @@
 #include "engine/EngineCore.h"
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
+#include <thread>
 
 #include "core/Logging.h"
 #include "core/Utilities.h"
+#include "labelrender/OutputDevice.h"
 #include "printing/PrintJob.h"
 
 namespace quill {
@@ -63,8 +66,10 @@ TEngineCore::TEngineCore(QObject* parent)
 TEngineCore::~TEngineCore() = default;
 
 void TEngineCore::Start() {
+    if (const int removed = labelrender::RemoveLeftoverWorkFiles(); removed > 0)
+        AddLog(std::to_string(removed) + " job work file(s) of an interrupted run removed");
     ReplayJournal();
-    RecoverWorkFiles();
+    RecoverWorkFiles(true);
     pacer_.SetPaused(false);
     pacer_.StartTimer();
     deletePrinted_.start();
@@ -76,18 +81,34 @@ void TEngineCore::Shutdown() {
     dirMonitors_.clear();
 }
 
-int TEngineCore::Drain() {
+int TEngineCore::Drain(const std::function<bool()>& stopRequested) {
+    bool stopped = false;
+    const auto stop = [&] { return stopped = stopped || (stopRequested && stopRequested()); };
+    // Files in their quiet period are waited for, but not for ever: a
+    // writer that keeps writing leaves its file for the next run.
+    const auto patience = std::chrono::seconds(std::max(0, Settings.LabelsQuietSecs) + 5);
+    auto lastProgress = std::chrono::steady_clock::now();
     int processed = 0;
-    for (bool progress = true; progress;) {
-        progress = false;
+    while (!stop()) {
+        bool progress = RecoverWorkFiles(true);
+        bool settling = false;
         candidates_.ScanIncomingFiles();
-        while (candidates_.Count() > 0) {
-            if (ProcessCandidate(*candidates_.GetNextLabelFile()) == TTake::Processed) {
-                ++processed;
-                progress = true;
+        while (candidates_.Count() > 0 && !stop()) {
+            switch (ProcessCandidate(*candidates_.GetNextLabelFile())) {
+                case TTake::Processed:
+                    ++processed;
+                    progress = true;
+                    break;
+                case TTake::Settling: settling = true; break;
+                case TTake::Skipped: break;
             }
         }
+        const auto now = std::chrono::steady_clock::now();
+        if (progress) lastProgress = now;
+        if (!progress && (!settling || now - lastProgress > patience)) break;
+        if (!progress) std::this_thread::sleep_for(std::chrono::milliseconds(200));
     }
+    candidates_.Clear();
     PrintAllTasks();
     return processed;
 }

@@ -15,6 +15,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <set>
 #include <span>
 #include <string>
 #include <vector>
@@ -29,6 +30,7 @@
 #include "engine/QueueRows.h"
 #include "engine/QuillEngine.h"
 #include "engine/TaskJournal.h"
+#include "engine/WriteWatch.h"
 #include "labelrender/LabelJob.h"
 #include "printing/DirectPrint.h"
 
@@ -69,18 +71,21 @@ public:
     explicit TEngineCore(QObject* parent = nullptr);
     ~TEngineCore() override;
 
-    // Queues again the copies the journal holds from an earlier run, reads
-    // the work files an interrupted run left in the label folders, then
-    // starts the pacer and the delete-printed timer.
+    // Removes the job work files an interrupted run left, queues again the
+    // copies the journal holds from an earlier run, reads the work files an
+    // interrupted run left in the label folders (going on after the last
+    // page that printed), then starts the pacer and the delete-printed timer.
     void Start();
     // Pauses, prints every collected task and stops the monitors.
     void Shutdown();
     // Takes every label file present (several scans, until one finds nothing
-    // that can be claimed: files still being written are left), then prints
-    // all tasks. Returns the number of files processed. Call Start first, so
-    // that an earlier run's leftovers are dealt with (Drain runs to its end
-    // before the pacer can tick again).
-    int Drain();
+    // that can be claimed: files still being written are left; those in
+    // their quiet period are waited for), then prints all tasks. Returns the
+    // number of files processed. Between files it asks `stopRequested`: once
+    // it says yes, no further file is taken. Call Start first, so that an
+    // earlier run's leftovers are dealt with (Drain runs to its end before
+    // the pacer can tick again).
+    int Drain(const std::function<bool()>& stopRequested = {});
 
     // Pausing twice is pausing once. Resuming restarts the timers of the
     // tasks that hold copies, each with its full delay.
@@ -88,7 +93,9 @@ public:
     void ResumeEngine();
     bool IsPaused() const { return pacer_.Paused(); }
 
-    // The engine tick: takes at most one label file, claims, reads and files it.
+    // The engine tick: takes at most one label file, claims, reads and files
+    // it. A work file found in a label folder (left by a crashed engine of
+    // the same computer name) is that file.
     void CheckIncomingTimerTimer();
 
     // TLabelSink: the reader's way into the queue.
@@ -126,13 +133,24 @@ signals:
     void pausedChanged(bool paused);   // tray icon and status text
 
 private:
-    enum class TTake { Processed, Skipped };
+    // Settling: its writer may not be done (its quiet period runs).
+    enum class TTake { Processed, Skipped, Settling };
+    enum class TWriter { Done, Writing, Settling };
 
     TTake ProcessCandidate(const TFileRecord& file);
-    // Reads a claimed work file and files it in Backup or Error.
+    // Whether a writer may still be at work on the file: a write lease
+    // tells; where none can be had, a close seen by a directory monitor,
+    // else the quiet period.
+    TWriter WriterOf(const std::string& path);
+    // Files something that is not a regular file in Error without opening it.
+    void FileUnread(TMode mode, const std::string& path, const std::string& kind);
+    // Reads a claimed work file and files it in Backup or Error; copies
+    // that printed before an interruption are left out.
     void ReadClaimedFile(TMode mode, const std::string& locationName, const std::string& designFolder,
                          const std::string& workPath);
-    void RecoverWorkFiles();
+    // Reads the work files found in the label folders as claimed files:
+    // all of them, or (`all` false) the first; true when one was handled.
+    bool RecoverWorkFiles(bool all);
     void ReplayJournal();
     // What printing a task came to.
     struct TPrintOutcome {
@@ -178,6 +196,9 @@ private:
     TPrintFunction print_;
     TDirectPrinterCache directCache_;
     std::vector<std::unique_ptr<TQuillDirMonitor>> dirMonitors_;
+    TWriteWatch writes_;
+    // Work files that could not be moved after reading: never read again.
+    std::set<std::string> unmovable_;
 };
 
 }  // namespace quill

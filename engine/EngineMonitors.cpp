@@ -13,7 +13,8 @@ bool TEngineCore::SetUpDirMonitors() {
                                   const std::string& locationName) {
             auto monitor = std::make_unique<TQuillDirMonitor>();
             monitor->Directory = AddBackslash(labelFolder);
-            monitor->FilterAction = {TDirAction::Added};
+            // Every action: writes and closes tell when a file is complete.
+            monitor->FilterAction = TDirActions::All();
             monitor->ModeIndex = mode;
             monitor->LocationName = locationName;
             monitor->Extension = Mode(mode).FileExtension;
@@ -21,6 +22,7 @@ bool TEngineCore::SetUpDirMonitors() {
             monitor->LabelFolder = labelFolder;
             connect(monitor.get(), &TDirMonitor::changed, this,
                     [this, reporter = monitor.get()](TDirAction action, const std::string& fileName) {
+                        writes_.Record(AddBackslash(reporter->LabelFolder) + fileName, action);
                         DirMonitorChange(*reporter, action, fileName);
                     });
             dirMonitors_.push_back(std::move(monitor));

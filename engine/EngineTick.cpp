@@ -3,8 +3,10 @@
 #include "engine/EngineCore.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <exception>
 
 #include "core/Logging.h"
@@ -24,10 +26,18 @@ void Trace(const char* step) {
 // Keeps a claimed file open until it is filed. An open file refuses the
 // write lease that the "in use" test asks for, so another engine sharing
 // the folder leaves our work file alone (it matches "*.txt" in the Manual
-// folder).
+// folder). Opened without following a link and without waiting on a FIFO;
+// anything but a regular file is not held.
 class TClaimGuard {
 public:
-    explicit TClaimGuard(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+    explicit TClaimGuard(const std::string& path)
+        : fd_(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)) {
+        struct stat st {};
+        if (fd_ >= 0 && (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode))) {
+            ::close(fd_);
+            fd_ = -1;
+        }
+    }
     ~TClaimGuard() {
         if (fd_ >= 0) ::close(fd_);
     }
@@ -48,34 +58,74 @@ void BeginFile(TMode mode, const std::string& fileName, const std::string& label
     q.BackupPath = MakeBackupPath(labelFolder, mode);
 }
 
+std::string NameOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+
+// Hands the copies of a file on to the queue, leaving out those that an
+// earlier run printed before it was interrupted (each recorded as such, so
+// a second interruption still knows).
+class TResumingSink : public TLabelSink {
+public:
+    TResumingSink(TLabelSink& queue, TTaskJournal& journal, std::vector<bool> printed)
+        : queue_(queue), journal_(journal), printed_(std::move(printed)) {}
+    TAddResult AddToTask(const TLabelRecord& record) override {
+        if (next_ < printed_.size() && printed_[next_]) {
+            ++next_;
+            ++skipped_;
+            journal_.CopySkipped();
+            return {TAddOutcome::Queued, 0};
+        }
+        const TAddResult added = queue_.AddToTask(record);
+        if (added.Outcome != TAddOutcome::SlotHeld) ++next_;
+        return added;
+    }
+    bool PrintTask(int task) override { return queue_.PrintTask(task); }
+    int Skipped() const { return skipped_; }
+
+private:
+    TLabelSink& queue_;
+    TTaskJournal& journal_;
+    std::vector<bool> printed_;
+    std::size_t next_ = 0;
+    int skipped_ = 0;
+};
+
 }  // namespace
 
 void TEngineCore::CheckIncomingTimerTimer() {
     emit busy();
-    const std::optional<TFileRecord> file = candidates_.GetNextLabelFile();
-    if (!file) return;
-    // No tick may start while this one works (printing can take long).
     const bool running = pacer_.TimerActive();
+    // No tick may start while this one works (printing can take long).
     pacer_.StopTimer();
-    ProcessCandidate(*file);
+    // A work file found in a folder is handled first: it blocks every claim there.
+    if (!RecoverWorkFiles(false)) {
+        if (const std::optional<TFileRecord> file = candidates_.GetNextLabelFile()) ProcessCandidate(*file);
+    }
     if (running && !pacer_.Paused()) pacer_.StartTimer();
 }
 
 TEngineCore::TTake TEngineCore::ProcessCandidate(const TFileRecord& file) {
     try {
         const std::string labelFolder = AddBackslash(file.LabelFolder);
-        BeginFile(file.Mode, file.FileName, labelFolder);
         const std::string source = labelFolder + file.FileName;
+        const platform::FileKind kind = platform::KindOf(source);
+        if (kind == platform::FileKind::Missing || kind == platform::FileKind::Folder) return TTake::Skipped;
+        BeginFile(file.Mode, file.FileName, labelFolder);
+        if (kind != platform::FileKind::Regular) {
+            FileUnread(file.Mode, source, platform::DescribeKind(kind));
+            // Still there (a folder that cannot be written): nothing was done.
+            return platform::KindOf(source) == platform::FileKind::Missing ? TTake::Processed : TTake::Skipped;
+        }
         const std::string work = Settings.MakeUseOfWorkfile ? labelFolder + Folders.WorkFileName : source;
         Trace(Settings.MakeUseOfWorkfile ? "Rename-File" : "Read-File");
         // A rename succeeds while the writer still has the file open, so ask
         // first; a file in use stays for a later scan.
         // the trace ends every tick that took a candidate, claimed or not
-        const auto notClaimed = [] {
+        const auto notClaimed = [](TTake take = TTake::Skipped) {
             Trace("End");
-            return TTake::Skipped;
+            return take;
         };
-        if (platform::IsFileInUse(source)) return notClaimed();
+        if (const TWriter writer = WriterOf(source); writer != TWriter::Done)
+            return notClaimed(writer == TWriter::Settling ? TTake::Settling : TTake::Skipped);
         const TClaimGuard guard(source);
         if (!guard.IsOpen()) return notClaimed();  // gone: taken by another engine
         if (work != source && !platform::RenameNoReplace(source, work)) return notClaimed();
@@ -88,20 +138,50 @@ TEngineCore::TTake TEngineCore::ProcessCandidate(const TFileRecord& file) {
     }
 }
 
+TEngineCore::TWriter TEngineCore::WriterOf(const std::string& path) {
+    switch (platform::AskWriteLease(path)) {
+        case platform::LeaseAnswer::Free: return TWriter::Done;
+        case platform::LeaseAnswer::Held: return TWriter::Writing;
+        case platform::LeaseAnswer::Unavailable: break;
+    }
+    // Without a lease a writer that pauses looks finished: trust only a
+    // close (or a rename into place) that a monitor saw after the last
+    // write, else a quiet period.
+    for (const auto& monitor : dirMonitors_) monitor->DeliverPending();
+    switch (writes_.StateOf(path)) {
+        case TWriteState::Closed: return TWriter::Done;
+        case TWriteState::Writing: return TWriter::Writing;
+        case TWriteState::Unknown: break;
+    }
+    return platform::IsQuietFor(path, std::max(0, Settings.LabelsQuietSecs) * 1000) ? TWriter::Done
+                                                                                    : TWriter::Settling;
+}
+
+void TEngineCore::FileUnread(TMode mode, const std::string& path, const std::string& kind) {
+    TQuill& q = Mode(mode);
+    q.ErrorPath = StoreLabelFile(path, q.ErrorPath);
+    AddLog("Label file " + path + " is " + kind + ", not a regular file: moved to Error unread (" +
+           NameOf(q.ErrorPath) + ")");
+}
+
 void TEngineCore::ReadClaimedFile(TMode mode, const std::string& locationName, const std::string& designFolder,
                                   const std::string& workPath) {
+    TResumingSink sink(*this, journal_, journal_.TakePrintedCopies(workPath));
     journal_.ClaimStarted(workPath);
     bool result = false;
     readingFile_ = true;
     readingFileFailed_ = false;
     try {
         Trace("Printing Start");
-        result = ReadLabelFile(mode, locationName, ReadVocabulary(mode), designFolder, workPath, *this);
+        result = ReadLabelFile(mode, locationName, ReadVocabulary(mode), designFolder, workPath, sink);
     } catch (const std::exception& error) {
         // A file that breaks off halfway goes to Error like an unreadable
         // one; the copies queued before the break stay queued.
         AddLog(error.what());
     }
+    if (sink.Skipped() > 0)
+        AddLog("Work file " + workPath + ": " + std::to_string(sink.Skipped()) +
+               " label copies printed before the interruption are not printed again");
     SyncJournal();
     // Any of its copies that did not print, not only those of the last
     // task, would be lost in Backup.
@@ -132,17 +212,34 @@ void TEngineCore::SyncJournal() {
     PrintAllTasks();
 }
 
-void TEngineCore::RecoverWorkFiles() {
-    ForEachLabelFolder([this](TMode mode, const std::string& labelFolder, const std::string& designFolder,
-                              const std::string& locationName) {
+bool TEngineCore::RecoverWorkFiles(bool all) {
+    bool recovered = false;
+    ForEachLabelFolder([&](TMode mode, const std::string& labelFolder, const std::string& designFolder,
+                           const std::string& locationName) {
+        if (recovered && !all) return;  // one file per tick, also for these
         const std::string folder = AddBackslash(labelFolder);
         const std::string work = folder + Folders.WorkFileName;
-        if (!platform::FileExists(work)) return;
-        AddLog("Work file " + work + " left by an interrupted run is read again");
-        BeginFile(mode, Folders.WorkFileName, folder);
+        const platform::FileKind kind = platform::KindOf(work);
+        if (kind == platform::FileKind::Missing || kind == platform::FileKind::Folder) return;
+        const std::string identity = platform::FileIdentity(work);
+        if (unmovable_.contains(identity)) return;
+        // Left by an interrupted run, or by a crashed engine of the same
+        // computer name that shared the folder (a live one holds it open).
+        if (kind == platform::FileKind::Regular && WriterOf(work) != TWriter::Done) return;
         const TClaimGuard guard(work);
-        ReadClaimedFile(mode, locationName, AddBackslash(designFolder), work);
+        if (kind == platform::FileKind::Regular && !guard.IsOpen()) return;
+        recovered = true;
+        BeginFile(mode, Folders.WorkFileName, folder);
+        if (kind != platform::FileKind::Regular) {
+            FileUnread(mode, work, platform::DescribeKind(kind));
+        } else {
+            AddLog("Work file " + work + " left by an interrupted run is read again");
+            ReadClaimedFile(mode, locationName, AddBackslash(designFolder), work);
+        }
+        // Read again at every tick, it would print again and again.
+        if (platform::FileIdentity(work) == identity) unmovable_.insert(identity);
     });
+    return recovered;
 }
 
 const std::vector<TField>& TEngineCore::ReadVocabulary(TMode mode) const {

@@ -43,6 +43,7 @@ bool ReadLabelFile(TMode mode, const std::string& locationName, const std::vecto
         text = LoadLabelFile(path);
     } catch (const std::exception& error) {
         LogException("FEngine", "ReadLabelFile", ClassName(error), error.what());
+        AddLog(error.what());
         result = false;
     }
     TLabelRecord record;

@@ -1,7 +1,7 @@
 #include "engine/LabelLines.h"
 
-#include <cerrno>
-#include <system_error>
+#include <algorithm>
+#include <cstdint>
 
 #include "engine/LabelLineParsers.h"
 #include "platform/FileOps.h"
@@ -9,9 +9,8 @@
 namespace quill {
 
 std::string LoadLabelFile(const std::string& path) {
-    std::optional<std::string> bytes = platform::ReadWholeFile(path);
-    if (!bytes) throw std::system_error(errno, std::generic_category(), "Cannot read label file \"" + path + "\"");
-    return std::move(*bytes);
+    constexpr std::int64_t megabyte = 1 << 20;
+    return platform::ReadRegularFile(path, std::max(0, Settings.MaxLabelFileMB) * megabyte);
 }
 
 std::vector<TLabelLine> SplitLabelLines(std::string_view text) {

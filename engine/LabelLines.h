@@ -11,7 +11,8 @@
 
 namespace quill {
 
-// The whole file; throws std::system_error when it cannot be read.
+// The whole file; throws std::runtime_error when it cannot be read or is
+// refused (not a regular file, larger than MaxLabelFileMB).
 std::string LoadLabelFile(const std::string& path);
 
 struct TLabelLine {

@@ -119,44 +119,62 @@ struct TJournalCopy {
 
 struct TJournalClaim {
     std::string WorkPath;
+    std::string FileId;
     bool Filed = false;
+    std::vector<std::string> CopyTasks;  // per copy in reading order; "" for one left out as printed
 };
 
-// The copies of unfinished tasks, in order.
-std::vector<TLabelRecord> PendingCopies(std::string_view text, const TVocabularyOf& vocabulary) {
+std::string FileId(const std::string& path) {
+    const std::string id = platform::FileIdentity(path);
+    return id.empty() ? "-" : id;
+}
+
+struct TJournalContent {
+    std::vector<TLabelRecord> Pending;
+    std::vector<TJournalClaim> Unfinished;  // claims never filed whose file is still there
+    std::set<std::string, std::less<>> Printed;
+};
+
+// The copies of unfinished tasks, in order, and the claims a crash broke off.
+TJournalContent ReadJournal(std::string_view text, const TVocabularyOf& vocabulary) {
     std::vector<TJournalCopy> copies;
     std::vector<TJournalClaim> claims;
     std::set<std::string, std::less<>> finished;
+    TJournalContent content;
     int openClaim = -1;
     // A line without its line break was being written when the run ended.
     for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string_view::npos; start = end + 1) {
         const std::vector<std::string_view> parts = SplitBlanks(text.substr(start, end - start));
         const std::string_view kind = parts[0];
-        if (kind == "C" && parts.size() == 2) {
+        if (kind == "C" && (parts.size() == 2 || parts.size() == 3)) {
             std::string path;
             if (!Unescape(parts[1], path)) continue;
-            claims.push_back({path});
+            claims.push_back({path, parts.size() == 3 ? std::string(parts[2]) : std::string(), false, {}});
             openClaim = static_cast<int>(claims.size()) - 1;
         } else if (kind == "F" && openClaim >= 0) {
             claims[static_cast<std::size_t>(openClaim)].Filed = true;
             openClaim = -1;
         } else if (kind == "A" && parts.size() > 2) {
             TJournalCopy copy{std::string(parts[1]), openClaim, {}};
+            // Counted also when unreadable, so the later copies keep their places.
+            if (openClaim >= 0) claims[static_cast<std::size_t>(openClaim)].CopyTasks.push_back(copy.Task);
             if (DecodeRecord(std::span(parts).subspan(2), vocabulary, copy.Record)) copies.push_back(std::move(copy));
-        } else if (kind == "D" && parts.size() == 2) {
+        } else if (kind == "S" && openClaim >= 0) {
+            claims[static_cast<std::size_t>(openClaim)].CopyTasks.emplace_back();
+        } else if ((kind == "D" || kind == "N") && parts.size() == 2) {
             finished.emplace(parts[1]);
+            if (kind == "D") content.Printed.emplace(parts[1]);
         }
     }
-    std::vector<TLabelRecord> pending;
-    for (TJournalCopy& copy : copies) {
-        if (finished.contains(copy.Task)) continue;
-        if (copy.Claim >= 0) {
-            const TJournalClaim& claim = claims[static_cast<std::size_t>(copy.Claim)];
-            if (!claim.Filed && platform::FileExists(claim.WorkPath)) continue;
-        }
-        pending.push_back(std::move(copy.Record));
-    }
-    return pending;
+    const auto unfinished = [&claims](int claim) {
+        return claim >= 0 && !claims[static_cast<std::size_t>(claim)].Filed &&
+               platform::FileExists(claims[static_cast<std::size_t>(claim)].WorkPath);
+    };
+    for (TJournalCopy& copy : copies)
+        if (!finished.contains(copy.Task) && !unfinished(copy.Claim)) content.Pending.push_back(std::move(copy.Record));
+    for (int claim = 0; claim < static_cast<int>(claims.size()); ++claim)
+        if (unfinished(claim)) content.Unfinished.push_back(std::move(claims[static_cast<std::size_t>(claim)]));
+    return content;
 }
 
 }  // namespace
@@ -184,10 +202,27 @@ std::vector<TLabelRecord> TTaskJournal::Open(const TVocabularyOf& vocabulary) {
     if (!platform::FileExists(earlier) && platform::FileExists(path_)) ::rename(path_.c_str(), earlier.c_str());
     const std::string text = platform::ReadWholeFile(earlier).value_or("");
     OpenForAppend();
-    return PendingCopies(text, vocabulary);
+    TJournalContent content = ReadJournal(text, vocabulary);
+    resumable_.clear();
+    for (const TJournalClaim& claim : content.Unfinished) {
+        std::vector<bool> printed;
+        for (const std::string& task : claim.CopyTasks) printed.push_back(task.empty() || content.Printed.contains(task));
+        resumable_[claim.WorkPath] = {claim.FileId, std::move(printed)};
+    }
+    return std::move(content.Pending);
 }
 
 void TTaskJournal::ReplayDone() { platform::DeleteFile(path_ + ".old"); }
+
+std::vector<bool> TTaskJournal::TakePrintedCopies(const std::string& workPath) {
+    const auto found = resumable_.find(workPath);
+    if (found == resumable_.end()) return {};
+    auto [fileId, printed] = std::move(found->second);
+    resumable_.erase(found);
+    // Another file under the work name: none of its copies has printed.
+    if (fileId != FileId(workPath)) return {};
+    return printed;
+}
 
 void TTaskJournal::Append(const std::string& line) {
     if (failed_) return;
@@ -208,7 +243,7 @@ void TTaskJournal::Append(const std::string& line) {
 
 void TTaskJournal::ClaimStarted(const std::string& workPath) {
     claimOpen_ = true;
-    Append("C " + Escape(workPath) + "\n");
+    Append("C " + Escape(workPath) + " " + FileId(workPath) + "\n");
 }
 
 void TTaskJournal::ClaimFiled() {
@@ -220,7 +255,11 @@ void TTaskJournal::CopyAdded(int taskId, const TLabelRecord& copy) {
     Append("A " + run_ + "." + std::to_string(taskId) + " " + EncodeRecord(copy) + "\n");
 }
 
-void TTaskJournal::TaskFinished(int taskId) { Append("D " + run_ + "." + std::to_string(taskId) + "\n"); }
+void TTaskJournal::CopySkipped() { Append("S\n"); }
+
+void TTaskJournal::TaskFinished(int taskId, bool printed) {
+    Append((printed ? "D " : "N ") + run_ + "." + std::to_string(taskId) + "\n");
+}
 
 bool TTaskJournal::Sync() { return !failed_ && ::fdatasync(fd_) == 0; }
 

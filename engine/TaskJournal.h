@@ -3,14 +3,20 @@
 // soon as it has been read, while its copies may wait in a task for minutes;
 // the journal keeps those copies on disk until their task has printed (or
 // failed), so that a crash loses none of them: the next start queues them
-// again. Append-only text lines, synced before the label file is filed:
-//   C <work path>        a claimed label file is being read
+// again. It also records how far the file being read has printed, so that
+// reading it again after a crash leaves out the copies that printed. Append-only
+// text lines, synced before the label file is filed and after every task
+// printed while a file is read:
+//   C <work path> <id>   a claimed label file (inode and size) is being read
 //   F                    that file has been filed
 //   A <task> <record>    one copy joined a task
-//   D <task>             the task has printed or failed
+//   S                    one copy of the file, printed before a crash, left out
+//   D <task>             the task has printed
+//   N <task>             the task has failed
 // Tasks are named "<run>.<task ID>", so task IDs of different runs never meet.
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -41,11 +47,17 @@ public:
     // The replayed copies are queued and synced (or printed): the earlier
     // journal goes.
     void ReplayDone();
+    // For a work file whose reading an earlier run left unfinished: which
+    // of its copies, in the order reading queues them, printed then. Empty
+    // for any other file. Asked once: the answer is forgotten.
+    std::vector<bool> TakePrintedCopies(const std::string& workPath);
 
     void ClaimStarted(const std::string& workPath);
     void ClaimFiled();
     void CopyAdded(int taskId, const TLabelRecord& copy);
-    void TaskFinished(int taskId);
+    void CopySkipped();
+    void TaskFinished(int taskId, bool printed);
+    bool ClaimOpen() const { return claimOpen_; }
     // Makes everything written so far durable; false when the journal could
     // not be written (the caller must not rely on it then).
     bool Sync();
@@ -68,6 +80,8 @@ private:
     bool failed_ = false;
     bool claimOpen_ = false;
     std::int64_t size_ = 0;
+    // Unfinished claims of the earlier journal: work path -> (file id, printed copies).
+    std::map<std::string, std::pair<std::string, std::vector<bool>>> resumable_;
 };
 
 }  // namespace quill

@@ -22,7 +22,8 @@ int CountErrorFiles() {
         std::error_code ec;
         for (std::filesystem::directory_iterator it(AddBackslash(labelFolder) + "Error", ec), end; !ec && it != end;
              it.increment(ec))
-            if (it->is_regular_file(ec)) ++count;
+            // Whatever is there: a FIFO or a link filed unread counts too.
+            if (it->symlink_status(ec).type() != std::filesystem::file_type::directory) ++count;
     });
     return count;
 }
@@ -59,9 +60,9 @@ bool TEngineRun::Begin(const std::string& version, std::string& reason) {
     return true;
 }
 
-TEngineRun::TDrainResult TEngineRun::Drain() {
+TEngineRun::TDrainResult TEngineRun::Drain(const std::function<bool()>& stopRequested) {
     const int errorFilesBefore = CountErrorFiles();
-    core_->Drain();
+    core_->Drain(stopRequested);
     return {CountNotPrinted(core_->Rows()), std::max(0, CountErrorFiles() - errorFilesBefore)};
 }
 

@@ -2,6 +2,7 @@
 // The engine without windows, from the core start-up to the orderly end:
 // what the tray window's creation and its "End" do, for the headless run
 // and the service alike. All calls on the Qt main thread.
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <string>
@@ -30,8 +31,9 @@ public:
         int NotPrinted = 0;    // tasks
         int FiledInError = 0;  // label files
     };
-    // Takes every label file present and prints all tasks.
-    TDrainResult Drain();
+    // Takes every label file present and prints all tasks; once
+    // `stopRequested` says yes, no further file is taken.
+    TDrainResult Drain(const std::function<bool()>& stopRequested = {});
     // Pauses, prints every collected task, stops the engine, runs
     // FinalizeGlobals and logs "QuillEngine END". Only the first call after
     // Begin does this; it returns whether it did.

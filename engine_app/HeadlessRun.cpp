@@ -48,10 +48,12 @@ void Announce(const char* what) {
 }
 
 int Drain(const std::string& version) {
+    // SIGTERM or Ctrl-C: no further file is taken, the collected tasks print.
+    TSignalWatcher watcher({SIGTERM, SIGINT});
     TEngineRun run(std::cout);
     std::string reason;
     if (!run.Begin(version, reason)) return Refused(reason);
-    const TEngineRun::TDrainResult result = run.Drain();
+    const TEngineRun::TDrainResult result = run.Drain([&watcher] { return watcher.TakeReceived(); });
     run.End();
     if (result.NotPrinted == 0 && result.FiledInError == 0) return 0;
     std::cerr << "quill-engine: " << result.NotPrinted << " task(s) not printed, " << result.FiledInError

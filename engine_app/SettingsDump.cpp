@@ -27,7 +27,8 @@ int DumpSettings(std::ostream& out) {
         << " SpecialPrinterType=" << s.SpecialPrinterType << " CodePage=" << s.CodePage << "\n"
         << "BackupLabelFile=" << s.BackupLabelFile << " MakeUseOfWorkfile=" << s.MakeUseOfWorkfile
         << " SecundaryPrintEngine=" << s.SecundaryPrintEngine << " LabelsOlderThanSecs=" << s.LabelsOlderThanSecs
-        << " UseDirMonitor=" << s.UseDirMonitor << "\n\nModes:\n";
+        << " UseDirMonitor=" << s.UseDirMonitor << "\n"
+        << "MaxLabelFileMB=" << s.MaxLabelFileMB << " LabelsQuietSecs=" << s.LabelsQuietSecs << "\n\nModes:\n";
     for (TMode m : AllModes) {
         const TQuill& q = Mode(m);
         out << "  " << ModeInfo(m).DisplayName << (q.Visible ? " (served)" : " (off)") << "\n"

@@ -60,6 +60,13 @@ void TSignalWatcher::Release() {
     pipeRead = pipeWrite = -1;
 }
 
+bool TSignalWatcher::TakeReceived() {
+    unsigned char bytes[16];
+    bool any = false;
+    while (::read(pipeRead, bytes, sizeof bytes) > 0) any = true;
+    return any;
+}
+
 void TSignalWatcher::ReadPipe() {
     unsigned char bytes[16];
     for (;;) {

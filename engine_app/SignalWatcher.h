@@ -23,6 +23,11 @@ public:
     TSignalWatcher(const TSignalWatcher&) = delete;
     TSignalWatcher& operator=(const TSignalWatcher&) = delete;
 
+    // For a caller that does not return to the event loop: whether one of
+    // the signals arrived since the last look (it is not reported through
+    // `received` then).
+    bool TakeReceived();
+
 signals:
     void received(int signalNumber);
 

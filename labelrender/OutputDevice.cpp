@@ -99,15 +99,35 @@ std::string TempFolder() {
     return WithSlash(Settings.TempLocation.empty() ? DefaultTempLocation() : Settings.TempLocation);
 }
 
+constexpr const char* kWorkFilePrefix = ".quill-job-";
+
 std::string MakeWorkFile(const std::string& folder) {
     if (!platform::CreateFolders(folder)) return {};
-    std::string pattern = WithSlash(folder) + ".quill-job-XXXXXX";
+    std::string pattern = WithSlash(folder) + kWorkFilePrefix + "XXXXXX";
     const int fd = mkstemp(pattern.data());
     if (fd < 0) return {};
     // mkstemp makes the file private; the printed job is the site's, like every file we make
     ::fchmod(fd, 0666 & ~platform::FileCreationMask());
     ::close(fd);
     return pattern;
+}
+
+int RemoveLeftoverWorkFiles() {
+    // Where no lease can be had, only a file untouched for a minute is
+    // surely no running job's.
+    constexpr int settledMs = 60'000;
+    int removed = 0;
+    for (const std::string& folder : {PdfFolder(), TempFolder(), TempFolder() + "Preview/"}) {
+        for (const platform::FileEntry& entry : platform::ListFiles(folder, std::string(kWorkFilePrefix) + "*")) {
+            const std::string path = folder + entry.name;
+            if (platform::KindOf(path) != platform::FileKind::Regular) continue;
+            const platform::LeaseAnswer lease = platform::AskWriteLease(path);
+            if (lease == platform::LeaseAnswer::Held) continue;
+            if (lease == platform::LeaseAnswer::Unavailable && !platform::IsQuietFor(path, settledMs)) continue;
+            if (platform::DeleteFile(path)) ++removed;
+        }
+    }
+    return removed;
 }
 
 std::string StoreUnder(const std::string& file, const std::string& folder, const std::string& name) {

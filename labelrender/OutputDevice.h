@@ -37,6 +37,9 @@ std::string PdfFolder();
 std::string TempFolder();
 // A new empty file in `folder` for pages being written; empty on failure.
 std::string MakeWorkFile(const std::string& folder);
+// Removes the work files that interrupted jobs left in the work folders of
+// the devices; those a running job holds open stay. Returns how many went.
+int RemoveLeftoverWorkFiles();
 // Moves `file` into `folder` as <name>_<yyyyMMdd-hhmmss>_<NNNN>.pdf with the
 // first counter whose name is free; never replaces a file. The new path, or
 // empty when it could not be moved.

@@ -9,6 +9,8 @@
 #include <climits>
 #include <cstdlib>
 #include <cerrno>
+#include <stdexcept>
+#include <system_error>
 #include <utility>
 
 namespace quill::platform {
@@ -71,6 +73,38 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return std::nullopt;
         if (n == 0) return bytes;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+}
+
+std::string ReadRegularFile(const std::string& path, std::int64_t maxBytes) {
+    const auto refuse = [&path](const std::string& why) {
+        return std::runtime_error("Label file \"" + path + "\" " + why);
+    };
+    const auto unreadable = [&path] {
+        return std::system_error(errno, std::generic_category(), "Cannot read label file \"" + path + "\"");
+    };
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && errno == ELOOP) throw refuse("is a symbolic link: not read");
+    if (fd < 0) throw unreadable();
+    FdCloser closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) throw unreadable();
+    if (!S_ISREG(st.st_mode)) throw refuse("is not a regular file: not read");
+    const auto tooLarge = [&] {
+        return refuse("is larger than " + std::to_string(maxBytes) + " bytes: not read");
+    };
+    if (st.st_size > maxBytes) throw tooLarge();
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) throw unreadable();
+        if (n == 0) return bytes;
+        // It may still grow while it is read.
+        if (static_cast<std::int64_t>(bytes.size()) + n > maxBytes) throw tooLarge();
         bytes.append(buffer, static_cast<std::size_t>(n));
     }
 }

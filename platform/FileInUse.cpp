@@ -6,23 +6,51 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <thread>
+#include <cstdint>
 
 namespace quill::platform {
 
 namespace {
 
-enum class LeaseAnswer { Free, Held, Unavailable };
+std::int64_t Ns(const timespec& t) { return std::int64_t{t.tv_sec} * 1'000'000'000 + t.tv_nsec; }
+
+}  // namespace
+
+FileKind KindOf(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) return FileKind::Missing;
+    if (S_ISREG(st.st_mode)) return FileKind::Regular;
+    if (S_ISDIR(st.st_mode)) return FileKind::Folder;
+    if (S_ISLNK(st.st_mode)) return FileKind::SymbolicLink;
+    if (S_ISFIFO(st.st_mode)) return FileKind::Fifo;
+    if (S_ISSOCK(st.st_mode)) return FileKind::Socket;
+    return FileKind::Device;
+}
+
+std::string DescribeKind(FileKind kind) {
+    switch (kind) {
+        case FileKind::Missing: return "missing";
+        case FileKind::Regular: return "a regular file";
+        case FileKind::Folder: return "a folder";
+        case FileKind::SymbolicLink: return "a symbolic link";
+        case FileKind::Fifo: return "a FIFO";
+        case FileKind::Device: return "a device";
+        case FileKind::Socket: return "a socket";
+    }
+    return "unknown";
+}
 
 // A write lease is granted only when no other descriptor of the file is
 // open anywhere, so taking one (and dropping it at once) answers the
 // question without disturbing the writer.
-LeaseAnswer TryWriteLease(const std::string& path) {
+LeaseAnswer AskWriteLease(const std::string& path) {
     // O_NONBLOCK: when someone else holds a lease, opening fails at once
-    // instead of waiting for the lease-break time.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    // instead of waiting for the lease-break time (and a FIFO does not
+    // wait for a writer).
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) return errno == EWOULDBLOCK ? LeaseAnswer::Held : LeaseAnswer::Unavailable;
     LeaseAnswer answer = LeaseAnswer::Free;
     if (::fcntl(fd, F_SETLEASE, F_WRLCK) == 0)
@@ -33,36 +61,16 @@ LeaseAnswer TryWriteLease(const std::string& path) {
     return answer;
 }
 
-struct Snapshot {
-    off_t size;
-    timespec mtime;
-};
-
-bool TakeSnapshot(const std::string& path, Snapshot& out) {
+bool IsQuietFor(const std::string& path, int quietMs) {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return false;
-    out = {st.st_size, st.st_mtim};
-    return true;
-}
-
-}  // namespace
-
-bool IsFileChanging(const std::string& path, int quietMs) {
-    Snapshot before{}, after{};
-    if (!TakeSnapshot(path, before)) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(quietMs));
-    if (!TakeSnapshot(path, after)) return false;
-    return before.size != after.size || before.mtime.tv_sec != after.mtime.tv_sec ||
-           before.mtime.tv_nsec != after.mtime.tv_nsec;
-}
-
-bool IsFileInUse(const std::string& path, int quietMs) {
-    switch (TryWriteLease(path)) {
-        case LeaseAnswer::Free: return false;
-        case LeaseAnswer::Held: return true;
-        case LeaseAnswer::Unavailable: break;
-    }
-    return IsFileChanging(path, quietMs);
+    if (::lstat(path.c_str(), &st) != 0) return false;
+    // The change time moves on every write and also when a writer sets
+    // the modification time back.
+    const std::int64_t touched = std::max(Ns(st.st_mtim), Ns(st.st_ctim));
+    const std::int64_t now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                 std::chrono::system_clock::now().time_since_epoch())
+                                 .count();
+    return now - touched >= std::int64_t{quietMs} * 1'000'000;
 }
 
 }  // namespace quill::platform

@@ -99,6 +99,12 @@ bool DeleteFile(const std::string& path) {
     return ::unlink(path.c_str()) == 0;
 }
 
+std::string FileIdentity(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) return {};
+    return std::to_string(st.st_dev) + "-" + std::to_string(st.st_ino) + "-" + std::to_string(st.st_size);
+}
+
 bool CreateFolders(const std::string& path) {
     std::error_code ec;
     std::filesystem::create_directories(path, ec);

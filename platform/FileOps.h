@@ -47,14 +47,27 @@ bool SyncFolder(const std::string& folder);
 
 bool DeleteFile(const std::string& path);
 
-// True while another process may still be writing the file: a write lease
-// cannot be taken (someone holds it open), or, where leases are not
-// available, its size or modification time changed within `quietMs`.
-bool IsFileInUse(const std::string& path, int quietMs = 500);
+// Device, inode and size of the entry itself (a link is not followed): the
+// same file, not a later one under the same name. Empty when it is missing.
+std::string FileIdentity(const std::string& path);
 
-// The quiet-period test on its own: the size or modification time of the
-// file changed within `quietMs` (waits that long).
-bool IsFileChanging(const std::string& path, int quietMs);
+// What a folder entry is, seen without following a symbolic link.
+enum class FileKind { Missing, Regular, Folder, SymbolicLink, Fifo, Device, Socket };
+FileKind KindOf(const std::string& path);
+// "a symbolic link", "a FIFO", "a device", ...
+std::string DescribeKind(FileKind kind);
+
+// Whether another process holds the file open, asked by taking a write
+// lease and dropping it at once. Unavailable where no lease can be had:
+// the caller neither owns the file nor has CAP_LEASE, or the file system
+// (a network one) has no leases.
+enum class LeaseAnswer { Free, Held, Unavailable };
+LeaseAnswer AskWriteLease(const std::string& path);
+
+// Neither the content nor the attributes of the file changed within the
+// last `quietMs` (the later of its modification and change times, by the
+// clock). False for a file that cannot be looked at.
+bool IsQuietFor(const std::string& path, int quietMs);
 
 // Creates the folder with all missing parents; true when it exists afterwards.
 bool CreateFolders(const std::string& path);
@@ -76,6 +89,12 @@ unsigned FileCreationMask();
 
 // Whole file as bytes; nullopt when it cannot be read.
 std::optional<std::string> ReadWholeFile(const std::string& path);
+// The whole content of a regular file that a stranger may have put in
+// place: opened without following a symbolic link and without blocking on
+// a FIFO, its type and size checked on the open descriptor. Throws
+// std::runtime_error saying why it was refused, std::system_error when it
+// cannot be read.
+std::string ReadRegularFile(const std::string& path, std::int64_t maxBytes);
 // Writes through a temporary file and a rename, so readers never see half a
 // file. The file keeps its owner, group and mode, and a symbolic link its
 // target; another user's file (writable through the group) is rewritten in

@@ -1,4 +1,6 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QSignalSpy>
 
@@ -62,13 +64,13 @@ TEST_F(EngineTickTest, TraceEndsClaimedAndUnclaimedTicks) {
     EXPECT_EQ(TickTrace(logText()),
               (std::vector<std::string>{"File(s) Found", "Rename-File", "Printing Start", "Printing Done", "End"}));
 
-    // the work name is taken, so the claim fails
-    world.writeFile("data/labels/Corvan/" + Folders.WorkFileName, "");
-    writeLabelFile("y.lbl", "1,C,01,y\r\n");
+    // the file is held open, so the claim fails
+    const int held = ::open(writeLabelFile("y.lbl", "1,C,01,y\r\n").c_str(), O_RDONLY);
     const std::size_t before = logText().size();
     core->CheckIncomingTimerTimer();
+    ::close(held);
     EXPECT_EQ(TickTrace(logText().substr(before)), (std::vector<std::string>{"File(s) Found", "Rename-File", "End"}));
-    EXPECT_EQ(filesIn(labelFolder()).size(), 2u) << "the label file stays";
+    EXPECT_EQ(filesIn(labelFolder()), std::vector<std::string>{"y.lbl"}) << "the label file stays";
 }
 
 TEST_F(EngineTickTest, FileStillBeingWrittenIsLeftAlone) {

@@ -51,7 +51,7 @@ TEST_F(TaskJournalTest, UnfinishedTasksComeBackWithEveryPosition) {
         journal.CopyAdded(1, copy(TMode::Corvane, "C01", {"printed"}));
         journal.CopyAdded(2, copy(TMode::Legacy, "07", {"a b", "100%", "", "line\r\nbreak", "\x01\xff"}));
         journal.CopyAdded(1, copy(TMode::Corvane, "C01", {"printed too"}));
-        journal.TaskFinished(1);
+        journal.TaskFinished(1, true);
         journal.CopyAdded(3, copy(TMode::Manual, "free", std::vector<std::string>(TLabelRecord::Capacity, "v")));
         ASSERT_TRUE(journal.Sync());
     }
@@ -119,7 +119,7 @@ TEST_F(TaskJournalTest, ClearAfterTheLastTaskEmptiesTheJournal) {
     journal.Clear();
     EXPECT_GT(fs::file_size(path), 0u) << "not while a file is being read";
     journal.ClaimFiled();
-    journal.TaskFinished(1);
+    journal.TaskFinished(1, true);
     journal.Clear();
     EXPECT_EQ(fs::file_size(path), 0u);
     journal.ReplayDone();
@@ -132,7 +132,7 @@ TEST_F(TaskJournalTest, RewriteKeepsOnlyTheCopiesStillHeld) {
         TTaskJournal journal(path);
         journal.Open([this](TMode m) -> const std::vector<TField>& { return vocabulary(m); });
         for (int n = 0; n < 50; ++n) journal.CopyAdded(1, copy(TMode::Corvane, "C01", {"gone"}));
-        journal.TaskFinished(1);
+        journal.TaskFinished(1, true);
         journal.CopyAdded(2, kept);
         const auto before = journal.Size();
         journal.Rewrite({{2, &kept}});

@@ -85,6 +85,25 @@ TEST_F(EngineAppTest, DrainFailsWhenSomethingIsNotPrinted) {
     EXPECT_EQ(pdfs().size(), 1u);
 }
 
+TEST_F(EngineAppTest, DrainEndsInOrderOnSigterm) {
+    writeIni(kCollectingIni);
+    writeManualDesign("Sheet", 4);
+    writeManualDesign("Single", 1);
+    dropManualFile("USR0.txt", "Sheet", {"s1", "s2"});
+    constexpr int files = 60;
+    for (int n = 1; n <= files; ++n) dropManualFile("USR" + std::to_string(n) + ".txt", "Single", {"v"});
+    EngineProcess engine(world.root(), {"--drain"});
+    ASSERT_TRUE(engine.waitForOutput("Single\t1/1\tPrinted to PDF")) << engine.output();
+    engine.signal(SIGTERM);
+    EXPECT_GE(engine.wait(), 0) << "ended by the signal: " << engine.error();
+    EXPECT_NE(engine.output().find("Manual\tSheet\t2/4\tPrinted to PDF"), std::string::npos)
+        << "the collected task printed";
+    EXPECT_EQ(CountOf(log(), "QuillEngine END"), 1);
+    const std::size_t taken = filesIn("data/labels/User/Backup").size();
+    EXPECT_EQ(pdfs().size(), taken) << "every file taken printed";
+    EXPECT_EQ(taken + filesIn("data/labels/User").size(), static_cast<std::size_t>(files + 1)) << "none lost";
+}
+
 TEST_F(EngineAppTest, DrainWithNothingToDoSucceeds) {
     writeIni(kCollectingIni);
     const EngineResult result = run({"--drain"});

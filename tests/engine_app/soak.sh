@@ -174,12 +174,36 @@ printedLabels=$(wc -l < "$work/printed-tokens.txt")
 duplicates=$(uniq -d "$work/printed-tokens.txt" | wc -l)
 pdfCount=$(find "$QUILL_PDF_DIR" -name '*.pdf' | wc -l)
 
+# A crash in the middle of a large file.
+largeLabels=600  # 150 pages of 4
+perPage=4
+touch "$work/large-start"
+sleep 1  # PDFs of this case are newer than the marker
+for ((n = 1; n <= largeLabels; n++)); do printf '1,SOAK,1,,LG%06d,\r\n' "$n"; done > "$labels/User/LARGE.part"
+mv "$labels/User/LARGE.part" "$labels/User/LARGE.txt"
+newPdfs() { find "$QUILL_PDF_DIR" -name '*.pdf' -newer "$work/large-start" | wc -l; }
+"$engine" --drain >> "$work/rows.txt" 2>> "$work/engine.err" &
+epid=$!
+for ((i = 0; i < 600 && $(newPdfs) < 20; i++)); do sleep 0.1; done
+kill -KILL "$epid" 2>/dev/null || true
+wait "$epid" 2>/dev/null || true
+pagesBeforeKill=$(newPdfs)
+"$engine" --drain >> "$work/rows.txt" 2>> "$work/engine.err" || true
+find "$QUILL_PDF_DIR" -name '*.pdf' -newer "$work/large-start" -exec pdftotext {} - \; 2>/dev/null |
+  grep -o 'LG[0-9]\{6\}' | sort > "$work/large-tokens.txt" || true
+largePrinted=$(uniq < "$work/large-tokens.txt" | wc -l)
+largeTwice=$(( $(wc -l < "$work/large-tokens.txt") - largePrinted ))
+
 echo "soak: $valid valid + $invalid invalid files by $writers writers in ${elapsed}s;" \
      "$runs engine runs, $kills killed with SIGKILL; final --drain exit $final"
 echo "soak: $labelsWritten labels written, $printedLabels printed in $pdfCount PDFs" \
      "($duplicates printed more than once); valid files filed in Error: $validInError;" \
      "label files left in the label folders: $left"
+echo "soak: large file of $largeLabels labels killed after $pagesBeforeKill of $((largeLabels / perPage)) pages:" \
+     "$largePrinted labels printed, $largeTwice printed twice (at most $perPage allowed: the page in flight)"
 status=0
+((largePrinted == largeLabels)) || { echo "soak: FAILED: labels of the large file lost"; status=1; }
+((largeTwice <= perPage)) || { echo "soak: FAILED: labels of the large file printed twice"; status=1; }
 ((lost == 0)) || { echo "soak: FAILED: $lost file(s) not accounted for"; status=1; }
 ((invalidPrinted == 0)) || { echo "soak: FAILED: $invalidPrinted invalid file(s) printed"; status=1; }
 ((left == 0)) || { echo "soak: FAILED: label files left behind"; ls -la "$labels"/Legacy "$labels"/User "$labels"/Corvan; status=1; }

@@ -158,11 +158,12 @@ using FileInUseTest = TempWorldTest;
 TEST_F(FileInUseTest, InUseWhileAnotherProcessWritesAndFreeAfterItCloses) {
     const std::string file = world.path("slow.lbl");
     Writer writer(file, true);
-    EXPECT_TRUE(IsFileInUse(file, 300));
-    EXPECT_TRUE(IsFileChanging(file, 300));
+    EXPECT_NE(AskWriteLease(file), LeaseAnswer::Free);
+    EXPECT_FALSE(IsQuietFor(file, 300));
     EXPECT_EQ(writer.Stop(), 0);
-    EXPECT_FALSE(IsFileInUse(file, 300));
-    EXPECT_FALSE(IsFileChanging(file, 300));
+    EXPECT_NE(AskWriteLease(file), LeaseAnswer::Held);
+    std::this_thread::sleep_for(std::chrono::milliseconds(350));
+    EXPECT_TRUE(IsQuietFor(file, 300));
 }
 
 TEST_F(FileInUseTest, IdleHolderStillCountsWhereLeasesWork) {
@@ -170,15 +171,14 @@ TEST_F(FileInUseTest, IdleHolderStillCountsWhereLeasesWork) {
     world.writeFile("idle.lbl", "");
     if (!LeasesWork(file)) GTEST_SKIP() << "file leases not available here";
     Writer writer(file, false);
-    EXPECT_TRUE(IsFileInUse(file, 100));
+    EXPECT_EQ(AskWriteLease(file), LeaseAnswer::Held);
     writer.Stop();
-    EXPECT_FALSE(IsFileInUse(file, 100));
+    EXPECT_EQ(AskWriteLease(file), LeaseAnswer::Free);
 }
 
-TEST_F(FileInUseTest, UntouchedAndMissingFilesAreFree) {
-    world.writeFile("done.lbl", "finished");
-    EXPECT_FALSE(IsFileInUse(world.path("done.lbl"), 100));
-    EXPECT_FALSE(IsFileInUse(world.path("missing.lbl"), 100));
+TEST_F(FileInUseTest, MissingFilesAreNeitherHeldNorQuiet) {
+    EXPECT_EQ(AskWriteLease(world.path("missing.lbl")), LeaseAnswer::Unavailable);
+    EXPECT_FALSE(IsQuietFor(world.path("missing.lbl"), 0));
 }
 
 using FileOpsAttributeTest = TempWorldTest;

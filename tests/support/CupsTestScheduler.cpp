@@ -60,18 +60,31 @@ CupsTestScheduler::CupsTestScheduler(std::string folder)
     : folder_(std::move(folder)), socket_(folder_ + "/run/cups.sock") {}
 
 std::unique_ptr<CupsTestScheduler> CupsTestScheduler::Start(std::string& error) {
-    // Not inside a test's world: the filter runs as user lp, and mkdtemp's
-    // folder is the one place the script opens up for it.
-    std::string pattern = (fs::temp_directory_path() / "quill-cupsd-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) {
-        error = "mkdtemp failed";
-        return nullptr;
+    // A loaded machine may fail a start now and then: try again in a fresh
+    // folder, and keep what every attempt said.
+    constexpr int attempts = 3;
+    error.clear();
+    for (int attempt = 1; attempt <= attempts; ++attempt) {
+        // Not inside a test's world: the filter runs as user lp, and
+        // mkdtemp's folder is the one place the script opens up for it.
+        std::string pattern = (fs::temp_directory_path() / "quill-cupsd-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) {
+            error += "mkdtemp failed\n";
+            return nullptr;
+        }
+        int status = 0;
+        const std::string said = Run("'" + kScript + "' start '" + pattern + "'", status);
+        if (status == 0) {
+            if (!error.empty()) std::fprintf(stderr, "cupsd started at attempt %d after:\n%s", attempt, error.c_str());
+            return std::unique_ptr<CupsTestScheduler>(new CupsTestScheduler(pattern));
+        }
+        error += "start " + std::to_string(attempt) + " of " + std::to_string(attempts) + " failed (status " +
+                 std::to_string(WIFEXITED(status) ? WEXITSTATUS(status) : -1) + "): " + said + "\n";
+        std::error_code ec;
+        fs::remove_all(pattern, ec);
     }
-    std::unique_ptr<CupsTestScheduler> scheduler(new CupsTestScheduler(pattern));
-    int status = 0;
-    error = Run("'" + kScript + "' start '" + pattern + "'", status);
-    if (status != 0) return nullptr;
-    return scheduler;
+    std::fprintf(stderr, "%s", error.c_str());
+    return nullptr;
 }
 
 CupsTestScheduler::~CupsTestScheduler() {

@@ -114,27 +114,48 @@ FILTER
   /usr/sbin/cupsd -f -c "$B/etc/cupsd.conf" -s "$B/etc/cups-files.conf" >"$B/log/cupsd.out" 2>&1 &
   echo $! >"$B/cupsd.pid"
   export CUPS_SERVER=$SOCK
-  local i
-  for i in $(seq 250); do lpstat -r >/dev/null 2>&1 && break; sleep 0.02; done
-  if ! lpstat -r >/dev/null 2>&1; then
-    echo "cupsd did not start" >&2
-    cat "$B/log/error_log" "$B/log/cupsd.out" >&2 2>/dev/null || true
-    stop
-    exit 1
-  fi
+  # Any failure from here on says what failed and what the scheduler logged.
+  trap 'failed "line $LINENO: $BASH_COMMAND"' ERR
+  wait_until_running
 
   local q
   for q in capture refuser paused closing; do
     touch "$OUT/$q.prn"; chmod 666 "$OUT/$q.prn"
-    # "Printer drivers are deprecated" on stderr is expected
-    lpadmin -p "$q" -E -v "file://$OUT/$q.prn" -P "$B/capture.ppd" 2>/dev/null
+    # "Printer drivers are deprecated" on stderr is expected; anything else is shown
+    lpadmin -p "$q" -E -v "file://$OUT/$q.prn" -P "$B/capture.ppd" 2> >(grep -v -i deprecated >&2)
   done
   touch "$OUT/thermal203.prn"; chmod 666 "$OUT/thermal203.prn"
-  lpadmin -p thermal203 -E -v "file://$OUT/thermal203.prn" -P "$B/thermal203.ppd" 2>/dev/null
+  lpadmin -p thermal203 -E -v "file://$OUT/thermal203.prn" -P "$B/thermal203.ppd" 2> >(grep -v -i deprecated >&2)
   lpadmin -d capture
   cupsreject -r "closed for the test" refuser
   cupsdisable -r "paused for the test" paused
+  trap - ERR
   echo "export CUPS_SERVER=$SOCK"
+}
+
+# lpstat -r exits 0 also when nothing answers: wait for the socket and for
+# the words "scheduler is running", while cupsd is alive, up to
+# QUILL_CUPSD_START_SECONDS (a loaded machine may need many seconds).
+wait_until_running() {
+  local pid deadline
+  pid=$(cat "$B/cupsd.pid")
+  deadline=$(( $(date +%s) + ${QUILL_CUPSD_START_SECONDS:-30} ))
+  until [ -S "$SOCK" ] && lpstat -r 2>/dev/null | grep -q 'scheduler is running'; do
+    kill -0 "$pid" 2>/dev/null || failed "cupsd (process $pid) exited during its start"
+    [ "$(date +%s)" -lt "$deadline" ] || failed "cupsd did not answer on $SOCK within ${QUILL_CUPSD_START_SECONDS:-30} s"
+    sleep 0.05
+  done
+}
+
+failed() {
+  trap - ERR
+  echo "cups-test-scheduler: start failed: $1" >&2
+  local log
+  for log in "$B/log/cupsd.out" "$B/log/error_log"; do
+    [ -s "$log" ] && { echo "--- $log (last lines)" >&2; tail -n 30 "$log" >&2; }
+  done
+  stop
+  exit 1
 }
 
 stop() {
