@@ -18,12 +18,6 @@ namespace quill {
 
 namespace {
 
-bool HasDisplay() {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
-        if (const char* value = std::getenv(name); value && *value) return true;
-    return false;
-}
-
 int Refused(const std::string& reason) {
     std::cerr << "quill-engine: not started: " << reason << "\n";
     return ExitAlreadyRunning;
@@ -83,8 +77,6 @@ int RunHeadless(const TRunOptions& options, const std::string& version, int& arg
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication app(argc, argv);
     Folders.AppTitle = options.Service ? "QuillService" : "QuillEngine";
-    if (!options.Headless && HasDisplay())
-        std::cerr << "quill-engine: the tray window is not built yet; running headless\n";
     if (options.Service) return RunService(app, version);
     if (options.Drain) return Drain(version);
     return RunEngine(app, version);

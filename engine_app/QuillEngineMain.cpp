@@ -9,6 +9,7 @@
 #include "engine/LabelFileChecker.h"
 #include "engine/ModeNames.h"
 #include "engine_app/CommandLine.h"
+#include "engine_app/DesktopRun.h"
 #include "engine_app/HeadlessRun.h"
 #include "engine_app/ServiceInstaller.h"
 #include "engine_app/SettingsCommand.h"
@@ -24,8 +25,9 @@ constexpr const char* kUsage =
     "       quill-engine --settings COMMAND ...        (--settings alone lists the commands)\n"
     "       quill-engine --check-label-file MODE FILE  (MODE: Legacy, VekLegacy, Manual, Corvane, ...)\n"
     "\n"
-    "The tray window is not built yet: with or without a display the engine runs\n"
-    "headless, in the foreground. Queue rows go to standard output as they change,\n"
+    "With a display (and none of --headless, --drain, --service) the engine starts\n"
+    "in the notification area with its queue window; otherwise it runs headless,\n"
+    "in the foreground. Queue rows go to standard output as they change,\n"
     "one line each: mode, design, amount, status, status code, task id (tab-separated).\n"
     "Exit codes: 0 done, 1 --drain left something unprinted (or a failed INSTALL /\n"
     "UNINSTALL), 2 usage, 3 another engine is running.\n"
@@ -74,5 +76,7 @@ int main(int argc, char** argv) {
         std::cerr << kUsage;
         return 2;
     }
-    return quill::RunHeadless(*options, QUILL_VERSION, argc, argv);
+    if (options->Headless || options->Drain || options->Service || !quill::HasDisplay())
+        return quill::RunHeadless(*options, QUILL_VERSION, argc, argv);
+    return quill::RunDesktop(QUILL_VERSION, argc, argv);
 }

@@ -16,6 +16,7 @@ packages=(
   clang libclang-rt-14-dev
   python3 python3-stdnum
   poppler-utils xvfb xauth
+  xdotool trayer imagemagick x11-utils
   glabels time
 )
 

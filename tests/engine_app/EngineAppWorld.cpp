@@ -13,6 +13,9 @@ namespace fs = std::filesystem;
 void EngineAppTest::SetUp() {
     setenv("CUPS_SERVER", world.path("no-cups/cups.sock").c_str(), 1);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // With a display the engine would start its windows; the tests choose.
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
 }
 
 void EngineAppTest::registerService() const {
