@@ -18,7 +18,7 @@ class TfrmBaseRetry : public QDialog {
     Q_OBJECT
 public:
     QCheckBox* ModeCheck(TMode mode) const { return checks_[Index(mode)]; }
-    QLabel* ModeCount(TMode mode) const { return counts_[Index(mode)]; }
+    QLabel* CountLabel(TMode mode) const { return counts_[Index(mode)]; }
     QPushButton* ActionButton() const { return btnAction_; }
     QPushButton* DeleteButton() const { return btnDelete_; }
     QPushButton* CancelButton() const { return btnCancel_; }

@@ -106,6 +106,7 @@ QWidget* TfrmEngine::BuildStatusPanel() {
     layout->setContentsMargins(0, 0, 0, 0);
     mmStatus_ = new QPlainTextEdit(pnlStatus_);
     mmStatus_->setReadOnly(true);
+    mmStatus_->setTabChangesFocus(true);
     layout->addWidget(mmStatus_);
     return pnlStatus_;
 }

@@ -88,7 +88,9 @@ TEST_F(QueueWindow, ClearMessagesNoKeepsAllAndYesKeepsOnlyPrintedRows) {
             ClickButton(box, answer);
         });
         button(window, "Clear Messages")->click();
-        if (QString(answer) == "No") EXPECT_EQ(window.List()->model()->rowCount(), 3);
+        if (QString(answer) == "No") {
+            EXPECT_EQ(window.List()->model()->rowCount(), 3);
+        }
     }
     ASSERT_EQ(window.List()->model()->rowCount(), 1);
     EXPECT_EQ(cell(window, 0, TQueueRowsModel::DesignColumn), "Single");

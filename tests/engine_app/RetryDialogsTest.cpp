@@ -59,8 +59,8 @@ TEST_F(RetryDialogs, BackupMovesOnlyTheOwnFoldersAndSumsUpEveryTickedMode) {
     putFile("north", "n1.lbl");
     putFile("north", "n2.lbl");
     const QString summary = run<TfrmDlgAbort>([](TfrmDlgAbort& dialog) {
-        EXPECT_EQ(dialog.ModeCount(TMode::Legacy)->text(), "3");
-        EXPECT_EQ(dialog.ModeCount(TMode::Corvane)->text(), "2");
+        EXPECT_EQ(dialog.CountLabel(TMode::Legacy)->text(), "3");
+        EXPECT_EQ(dialog.CountLabel(TMode::Corvane)->text(), "2");
         dialog.ModeCheck(TMode::Manual)->setChecked(false);
         ClickButton(&dialog, "Backup");
     });
@@ -78,7 +78,7 @@ TEST_F(RetryDialogs, RetryNeverOverwritesAndLeavesUntickedModesAlone) {
     putFile("north/Error", "far.lbl", "north");
     putFile("data/labels/Corvan/Error", "CRV1.lbl");
     const QString summary = run<TfrmDlgRetry>([](TfrmDlgRetry& dialog) {
-        EXPECT_EQ(dialog.ModeCount(TMode::Corvane)->text(), "2");
+        EXPECT_EQ(dialog.CountLabel(TMode::Corvane)->text(), "2");
         dialog.ModeCheck(TMode::Corvane)->setChecked(false);
         ClickButton(&dialog, "Retry");
     });
