@@ -10,30 +10,11 @@
 #include <QTimer>
 
 #include "core/UGlobals.h"
+#include "support/WidgetTestSupport.h"
 
 namespace quill::test {
 
-namespace {
-
-// One application for every test of this program; the windows need it.
-class QtWidgetsEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        if (!QCoreApplication::instance()) app_ = std::make_unique<QApplication>(argc_, argv_);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[20] = "engine_app_tests";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-
-[[maybe_unused]] const auto* const Environment = ::testing::AddGlobalTestEnvironment(new QtWidgetsEnvironment);
-
-}  // namespace
+QUILL_TEST_WIDGET_APPLICATION("engine_app_tests");
 
 void EngineWindowTest::startEngine(const std::string& ini) {
     writeIni("[Quill]\nUseDirMonitor=0\n" + ini);

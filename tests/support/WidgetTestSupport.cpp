@@ -1,0 +1,51 @@
+#include "support/WidgetTestSupport.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QTimer>
+#include <cstdlib>
+
+namespace quill::test {
+
+void QtWidgetsEnvironment::SetUp() {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);   // ctest sets it; a run by hand may not
+    const QString runtime = QDir::tempPath() + "/quill-test-runtime";
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    setenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit().constData(), 0);
+    argv_[0] = name_.data();
+    if (!QCoreApplication::instance()) app_ = std::make_unique<QApplication>(argc_, argv_);
+}
+
+std::shared_ptr<ModalSeen> AnswerNextModal(std::function<void(QWidget*)> answer) {
+    auto seen = std::make_shared<ModalSeen>();
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, seen, answer] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        seen->shown = true;
+        seen->title = modal->windowTitle();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            seen->text = box->text();
+            seen->icon = box->icon();
+        }
+        answer(modal);
+    });
+    poll->start();
+    return seen;
+}
+
+std::shared_ptr<ModalSeen> AnswerNextMessageBox(QMessageBox::StandardButton button) {
+    return AnswerNextModal([button](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box && box->button(button))
+            box->button(button)->click();
+        else
+            modal->close();
+    });
+}
+
+}  // namespace quill::test

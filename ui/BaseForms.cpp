@@ -1,0 +1,52 @@
+#include "ui/BaseForms.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "core/UGlobals.h"
+
+namespace quill::ui {
+
+void CentreOnScreen(QWidget* window) {
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+TfrmBase::TfrmBase(QWidget* parent)
+    : QDialog(parent), lila_(std::make_unique<labelrender::LabelJob>(Folders.LanguageIndex)) {
+    setWindowTitle("Quill");
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+}
+
+TfrmBase::~TfrmBase() = default;
+
+void TfrmBase::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!centred_ && isWindow()) CentreOnScreen(this);
+    centred_ = true;
+}
+
+TTamberF::TTamberF(QWidget* dockParent) : QDialog(dockParent), docked_(dockParent != nullptr) {
+    if (docked_) {
+        setWindowFlags(Qt::Widget);
+        auto* layout = dockParent->layout();
+        if (!layout) {
+            layout = new QVBoxLayout(dockParent);
+            layout->setContentsMargins(0, 0, 0, 0);
+        }
+        layout->addWidget(this);
+    }
+}
+
+void TTamberF::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!centred_ && !docked_ && isWindow()) CentreOnScreen(this);
+    centred_ = true;
+}
+
+}  // namespace quill::ui
