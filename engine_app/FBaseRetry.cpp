@@ -46,7 +46,7 @@ QWidget* TitleStrip(const char* title, QWidget* parent) {
 }  // namespace
 
 TfrmBaseRetry::TfrmBaseRetry(const char* title, const char* actionCaption, const char* subfolder, QWidget* parent)
-    : QDialog(parent) {
+    : ui::TfrmBase(parent) {
     setWindowTitle(Caption);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(TitleStrip(title, this));

@@ -4,9 +4,8 @@
 // the buttons that move or delete them. The work itself is TLabelFileBatch's.
 #include <array>
 
-#include <QDialog>
-
 #include "engine_app/LabelFileBatch.h"
+#include "ui/BaseForms.h"
 
 class QCheckBox;
 class QLabel;
@@ -14,7 +13,7 @@ class QPushButton;
 
 namespace quill {
 
-class TfrmBaseRetry : public QDialog {
+class TfrmBaseRetry : public ui::TfrmBase {
     Q_OBJECT
 public:
     QCheckBox* ModeCheck(TMode mode) const { return checks_[Index(mode)]; }
