@@ -1,5 +1,8 @@
 #include "engine_app/FEngine.h"
 
+#include <algorithm>
+
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMessageBox>
@@ -74,7 +77,9 @@ void TfrmEngine::ConfigureList() {
     list_->sortByColumn(TQueueRowsModel::DesignColumn, Qt::DescendingOrder);
     QHeaderView* header = list_->header();
     header->setSectionResizeMode(QHeaderView::Interactive);
-    header->setStretchLastSection(true);
+    header->setStretchLastSection(false);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->viewport()->installEventFilter(this);
     for (int column = 0; column < TQueueRowsModel::ColumnCount; ++column) {
         list_->setColumnWidth(column, Columns[column].Width);
         list_->setColumnHidden(column, !Columns[column].Shown);
@@ -98,6 +103,32 @@ void TfrmEngine::ConfigureList() {
         }
         refocus_ = -2;
     });
+}
+
+bool TfrmEngine::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_->viewport() && event->type() == QEvent::Resize) ShareColumnWidths();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmEngine::ShareColumnWidths() {
+    QHeaderView* header = list_->header();
+    int total = 0;
+    for (int column = 0; column < TQueueRowsModel::ColumnCount; ++column)
+        if (!header->isSectionHidden(column)) total += header->sectionSize(column);
+    const int width = list_->viewport()->width();
+    if (total <= 0 || width <= 0) return;
+    int given = 0;
+    int last = -1;
+    for (int column = 0; column < TQueueRowsModel::ColumnCount; ++column) {
+        if (header->isSectionHidden(column)) continue;
+        // Never narrower than its caption.
+        const int caption = header->fontMetrics().horizontalAdvance(model_.headerData(column, Qt::Horizontal).toString()) + 24;
+        const int size = std::max(caption, header->sectionSize(column) * width / total);
+        header->resizeSection(column, size);
+        given += size;
+        last = column;
+    }
+    header->resizeSection(last, header->sectionSize(last) + width - given);  // rounding
 }
 
 QWidget* TfrmEngine::BuildStatusPanel() {

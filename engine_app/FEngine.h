@@ -46,11 +46,14 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    // The list's resizes: the shown columns share its width in their proportions.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* BuildStatusPanel();
     QWidget* BuildButtonBar();
     void ConfigureList();
+    void ShareColumnWidths();
     void Focus(int row);
     int FocusedRow() const;
     // The focused row's whole status in the panel.

@@ -34,7 +34,7 @@ export DISPLAY=:$n
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 # A light desktop, so that the shots do not show black around the windows.
 xsetroot -solid '#d8dde3' 2>/dev/null || true
-trayer --edge bottom --align right --widthtype pixel --width 120 --height 28 --transparent false \
+trayer --edge bottom --align right --widthtype pixel --width 120 --height 28 --transparent true --alpha 0 \
   --tint 0x303840 >"$work/trayer.log" 2>&1 &
 pids+=($!)
 sleep 1
@@ -103,23 +103,25 @@ mkdir -p "$QUILL_DATA/labels/Corvan/Error" "$QUILL_DATA/labels/Legacy"
 for i in 1 2 3; do printf 'x' >"$QUILL_DATA/labels/Corvan/CRV00$i.lbl"; done
 for i in 1 2; do printf 'x' >"$QUILL_DATA/labels/Legacy/LB00$i.lbf"; printf 'x' >"$QUILL_DATA/labels/Corvan/Error/CRVE0$i.lbl"; done
 
-# Shown again by a double-click on the tray icon.
-xdotool mousemove 1175 786 click --repeat 2 --delay 80 1
+# Shown again by a double-click on the tray icon: our small window inside the tray.
+icon=$(for id in $(xdotool search --classname quill-engine); do
+  xwininfo -id "$id" | grep -q 'Width: 2[0-9]$' && echo "$id"; done | head -1)
+eval "$(xdotool getwindowgeometry --shell "$icon")"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click --repeat 2 --delay 80 1
 for _ in $(seq 50); do xwininfo -id "$main" | grep -q IsViewable && break; sleep 0.1; done
 xdotool windowfocus --sync "$main" 2>/dev/null || true
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$main")"
-# The red row is the last one (designs in descending order): click into
-# the list, then End.
-xdotool mousemove $((X + 420)) $((Y + 175)) click 1
-xdotool key End
+# The window's layout is fixed for this display: the list's rows start 119
+# pixels below the window's top, 14 pixels each, and the buttons sit 38
+# pixels above its bottom. Designs are in descending order: Parcel,
+# Missing (the red row), Address.
+xdotool mousemove $((X + 450)) $((Y + 119 + 14 + 7)) click 1
 sleep 0.5
 shoot "$main" engine-queue-window
 
-# "Abort" and "Retry" are reached with the keyboard: focus runs through the buttons in order.
-open_dialog() {  # tabs-from-list name
-  xdotool mousemove $((X + 420)) $((Y + 175)) click 1
-  xdotool key --repeat "$1" Tab space
+open_dialog() {  # button-x name
+  xdotool mousemove $((X + $1)) $((Y + HEIGHT - 38)) click 1
   local dialog
   dialog=$(window_id '^Labelprint Engine$')
   sleep 0.5
@@ -128,12 +130,14 @@ open_dialog() {  # tabs-from-list name
   xdotool key Escape
   sleep 0.5
 }
-open_dialog 1 engine-retry-dialog
-open_dialog 2 engine-abort-dialog
+open_dialog 262 engine-retry-dialog
+open_dialog 348 engine-abort-dialog
 
-# Esc closes the window like its close button: the end question.
+# File, Exit closes the window like its close button: the end question.
 xdotool windowfocus --sync "$main" 2>/dev/null || true
-xdotool key Escape
+xdotool key alt+f
+sleep 0.3
+xdotool key Return
 question=$(window_id '^Quill - Labelprint Engine$')
 sleep 0.5
 shoot "$question" engine-end-question
