@@ -112,6 +112,8 @@ void TFlickerFreePaintBox::mouseMoveEvent(QMouseEvent* event) {
     emit MouseMoved(event->position().toPoint(), event->buttons(), event->modifiers());
 }
 
+void TFlickerFreePaintBox::mousePressEvent(QMouseEvent* event) { event->accept(); }
+
 void TFlickerFreePaintBox::mouseReleaseEvent(QMouseEvent* event) {
     emit MouseReleased(event->position().toPoint(), event->button());
 }
@@ -281,7 +283,7 @@ int TExMenuItem::Paint(QPainter& painter, int x, int y) {
 
 TExGroup::TExGroup(TExBar* bar) : bar_(bar) {
     timer_.setInterval(30);
-    connect(&timer_, &QTimer::timeout, this, &TExGroup::AnimationTick);
+    connect(&timer_, &QTimer::timeout, this, &TExGroup::AnimationTimerTimer);
 }
 
 TExGroup::~TExGroup() {
@@ -380,7 +382,7 @@ void TExGroup::CollapseNow() {
     currentHeight_ = 0;
 }
 
-void TExGroup::AnimationTick() {
+void TExGroup::AnimationTimerTimer() {
     const int inc = fullHeight_ / 150 + 1;
     if (state_ == TExGroupState::Expanding) {
         currentHeight_ = std::min(fullHeight_, currentHeight_ + step_);
@@ -555,6 +557,9 @@ void TExBar::ApplyColours() {
     QPalette own = surface_->palette();
     own.setColor(QPalette::Window, colours_.Background);
     surface_->setPalette(own);
+    // below the groups the bar shows its background colour
+    viewport()->setBackgroundRole(QPalette::Window);
+    viewport()->setAutoFillBackground(true);
     viewport()->setPalette(own);
 }
 

@@ -57,6 +57,7 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;   // a click acts on release
     void mouseReleaseEvent(QMouseEvent*) override;
     void leaveEvent(QEvent*) override;
 
@@ -192,11 +193,12 @@ public:
     void Toggle();
     // Closed at once, without animation.
     void CollapseNow();
+    // One step of the open or close animation (the 30 ms timer's handler).
+    void AnimationTimerTimer();
 
 private:
     friend class TExBar;
     friend class TExGroups;
-    void AnimationTick();
     void Measure(const QFontMetrics& metrics, int x);
     void Paint(QPainter& painter, int x, int y);
     void PaintHeader(QPainter& painter, int x, int y);
