@@ -90,21 +90,33 @@ void TFlickerFreePaintBox::Invalidate() {
     update();
 }
 
+QImage TFlickerFreePaintBox::NewBitmap() const {
+    // in device pixels, so that the bar stays sharp on a high-density screen
+    const qreal ratio = devicePixelRatioF();
+    QImage bitmap(size() * ratio, QImage::Format_RGB888);
+    bitmap.setDevicePixelRatio(ratio);
+    if (!bitmap.isNull()) bitmap.fill(palette().color(backgroundRole()));
+    return bitmap;
+}
+
+bool TFlickerFreePaintBox::BitmapFits() const {
+    return bitmap_.deviceIndependentSize().toSize() == size() && bitmap_.devicePixelRatio() == devicePixelRatioF();
+}
+
 void TFlickerFreePaintBox::Refresh() {
-    if (bitmap_.size() != size()) bitmap_ = QImage(size(), QImage::Format_RGB888);
+    if (!BitmapFits()) bitmap_ = NewBitmap();
     if (bitmap_.isNull()) return;
     paint_(bitmap_);
     dirty_ = false;
 }
 
 void TFlickerFreePaintBox::paintEvent(QPaintEvent*) {
-    if (dirty_ || bitmap_.size() != size()) Refresh();
+    if (dirty_ || !BitmapFits()) Refresh();
     QPainter(this).drawImage(0, 0, bitmap_);
 }
 
 void TFlickerFreePaintBox::resizeEvent(QResizeEvent*) {
-    bitmap_ = QImage(size(), QImage::Format_RGB888);
-    if (!bitmap_.isNull()) bitmap_.fill(palette().color(backgroundRole()));
+    bitmap_ = NewBitmap();
     dirty_ = true;
 }
 
@@ -449,7 +461,9 @@ void TExGroup::PaintItems(QPainter& painter, int x, int y) {
     if (currentHeight_ <= 0) return;
 
     // The area is drawn apart so it can be moved and blended while animating.
-    QImage area(width_, currentHeight_, QImage::Format_RGB32);
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    QImage area(QSize(width_, currentHeight_) * ratio, QImage::Format_RGB32);
+    area.setDevicePixelRatio(ratio);
     area.fill(c.ItemsArea);
     {
         QPainter p(&area);

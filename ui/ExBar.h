@@ -62,6 +62,8 @@ protected:
     void leaveEvent(QEvent*) override;
 
 private:
+    QImage NewBitmap() const;
+    bool BitmapFits() const;
     PaintCallback paint_;
     QImage bitmap_;
     bool dirty_ = true;

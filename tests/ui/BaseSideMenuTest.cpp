@@ -129,6 +129,15 @@ TEST_F(BaseSideMenuTest, InnerWindowsTakeTheInsertPanelInTurn) {
     EXPECT_EQ(queue.shown, 2);
     window.ShowInnerWindow(nullptr);
     EXPECT_EQ(window.CurrentInnerWindow(), &queue);
+
+    // A plain window given a parent docks into it, borderless, covering it.
+    QWidget panel;
+    panel.resize(300, 200);
+    TTamberF docked(&panel);
+    panel.show();
+    QTest::qWait(20);
+    EXPECT_FALSE(docked.isWindow());
+    EXPECT_EQ(docked.geometry(), panel.rect());
 }
 
 TEST_F(BaseSideMenuTest, MenusStatusBarAndTheAboutBox) {
