@@ -579,7 +579,7 @@ void TExBar::ApplyColours() {
 
 void TExBar::changeEvent(QEvent* event) {
     QScrollArea::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
+    if (surface_ && (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)) {
         if (!skin_) ApplyColours();
         NeedLayout();
     }
@@ -673,7 +673,9 @@ QRect TExBar::HotRect() const {
 
 void TExBar::PointerMoved(QPoint position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
     if (buttons != Qt::NoButton || modifiers != Qt::NoModifier) return;
-    if ((hotGroup_ || hotItem_) && HotRect().contains(position)) return;
+    // (an item of a group closed since is no longer where it was drawn)
+    const bool hotShown = hotGroup_ && (!hotItem_ || hotGroup_->State() != TExGroupState::Collapsed);
+    if (hotShown && HotRect().contains(position)) return;
     TExGroup* group = nullptr;
     TExCustomItem* item = nullptr;
     for (const auto& g : groups_)

@@ -305,7 +305,7 @@ private:
     QRect HotRect() const;
 
     TExGroups groups_{this};
-    TFlickerFreePaintBox* surface_;
+    TFlickerFreePaintBox* surface_ = nullptr;
     bool animate_ = true, singleGroupOpen_ = false;
     QList<QPixmap> itemIcons_, grayIcons_, groupIcons_;
     std::optional<QImage> skin_;
