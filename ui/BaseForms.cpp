@@ -19,7 +19,8 @@ void CentreOnScreen(QWidget* window) {
 TfrmBase::TfrmBase(QWidget* parent)
     : QDialog(parent), lila_(std::make_unique<labelrender::LabelJob>(Folders.LanguageIndex)) {
     setWindowTitle("Quill");
-    setBackgroundRole(QPalette::Button);
+    // The button face is the palette's window colour; filled, so that an
+    // inner window covers the panel it is shown in.
     setAutoFillBackground(true);
 }
 
@@ -32,6 +33,7 @@ void TfrmBase::showEvent(QShowEvent* event) {
 }
 
 TTamberF::TTamberF(QWidget* dockParent) : QDialog(dockParent), docked_(dockParent != nullptr) {
+    setAutoFillBackground(true);
     if (docked_) {
         setWindowFlags(Qt::Widget);
         auto* layout = dockParent->layout();

@@ -103,6 +103,7 @@ TfrmBaseSideMenu::TfrmBaseSideMenu(QWidget* parent)
 
     auto* titleStrip = new QWidget(this);
     titleStrip->setAutoFillBackground(true);
+    titleStrip->setBackgroundRole(QPalette::Window);
     QPalette strip = titleStrip->palette();
     strip.setColor(QPalette::Window, palette().color(QPalette::Dark));
     titleStrip->setPalette(strip);
@@ -115,6 +116,7 @@ TfrmBaseSideMenu::TfrmBaseSideMenu(QWidget* parent)
     titleLabel_->setFont(large);
     QPalette white = titleLabel_->palette();
     white.setColor(QPalette::WindowText, Qt::white);
+    titleLabel_->setForegroundRole(QPalette::WindowText);
     titleLabel_->setPalette(white);
     titlePicture_ = new QLabel(titleStrip);
     titlePicture_->setPixmap(QPixmap::fromImage(quill::ui::TitlePicture()));

@@ -90,27 +90,41 @@ void TFlickerFreePaintBox::Invalidate() {
     update();
 }
 
+QImage TFlickerFreePaintBox::NewBitmap() const {
+    // in device pixels, so that the bar stays sharp on a high-density screen
+    const qreal ratio = devicePixelRatioF();
+    QImage bitmap(size() * ratio, QImage::Format_RGB888);
+    bitmap.setDevicePixelRatio(ratio);
+    if (!bitmap.isNull()) bitmap.fill(palette().color(backgroundRole()));
+    return bitmap;
+}
+
+bool TFlickerFreePaintBox::BitmapFits() const {
+    return bitmap_.deviceIndependentSize().toSize() == size() && bitmap_.devicePixelRatio() == devicePixelRatioF();
+}
+
 void TFlickerFreePaintBox::Refresh() {
-    if (bitmap_.size() != size()) bitmap_ = QImage(size(), QImage::Format_RGB888);
+    if (!BitmapFits()) bitmap_ = NewBitmap();
     if (bitmap_.isNull()) return;
     paint_(bitmap_);
     dirty_ = false;
 }
 
 void TFlickerFreePaintBox::paintEvent(QPaintEvent*) {
-    if (dirty_ || bitmap_.size() != size()) Refresh();
+    if (dirty_ || !BitmapFits()) Refresh();
     QPainter(this).drawImage(0, 0, bitmap_);
 }
 
 void TFlickerFreePaintBox::resizeEvent(QResizeEvent*) {
-    bitmap_ = QImage(size(), QImage::Format_RGB888);
-    if (!bitmap_.isNull()) bitmap_.fill(palette().color(backgroundRole()));
+    bitmap_ = NewBitmap();
     dirty_ = true;
 }
 
 void TFlickerFreePaintBox::mouseMoveEvent(QMouseEvent* event) {
     emit MouseMoved(event->position().toPoint(), event->buttons(), event->modifiers());
 }
+
+void TFlickerFreePaintBox::mousePressEvent(QMouseEvent* event) { event->accept(); }
 
 void TFlickerFreePaintBox::mouseReleaseEvent(QMouseEvent* event) {
     emit MouseReleased(event->position().toPoint(), event->button());
@@ -281,7 +295,7 @@ int TExMenuItem::Paint(QPainter& painter, int x, int y) {
 
 TExGroup::TExGroup(TExBar* bar) : bar_(bar) {
     timer_.setInterval(30);
-    connect(&timer_, &QTimer::timeout, this, &TExGroup::AnimationTick);
+    connect(&timer_, &QTimer::timeout, this, &TExGroup::AnimationTimerTimer);
 }
 
 TExGroup::~TExGroup() {
@@ -380,7 +394,7 @@ void TExGroup::CollapseNow() {
     currentHeight_ = 0;
 }
 
-void TExGroup::AnimationTick() {
+void TExGroup::AnimationTimerTimer() {
     const int inc = fullHeight_ / 150 + 1;
     if (state_ == TExGroupState::Expanding) {
         currentHeight_ = std::min(fullHeight_, currentHeight_ + step_);
@@ -447,7 +461,9 @@ void TExGroup::PaintItems(QPainter& painter, int x, int y) {
     if (currentHeight_ <= 0) return;
 
     // The area is drawn apart so it can be moved and blended while animating.
-    QImage area(width_, currentHeight_, QImage::Format_RGB32);
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    QImage area(QSize(width_, currentHeight_) * ratio, QImage::Format_RGB32);
+    area.setDevicePixelRatio(ratio);
     area.fill(c.ItemsArea);
     {
         QPainter p(&area);
@@ -555,12 +571,15 @@ void TExBar::ApplyColours() {
     QPalette own = surface_->palette();
     own.setColor(QPalette::Window, colours_.Background);
     surface_->setPalette(own);
+    // below the groups the bar shows its background colour
+    viewport()->setBackgroundRole(QPalette::Window);
+    viewport()->setAutoFillBackground(true);
     viewport()->setPalette(own);
 }
 
 void TExBar::changeEvent(QEvent* event) {
     QScrollArea::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
+    if (surface_ && (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)) {
         if (!skin_) ApplyColours();
         NeedLayout();
     }
@@ -654,7 +673,9 @@ QRect TExBar::HotRect() const {
 
 void TExBar::PointerMoved(QPoint position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
     if (buttons != Qt::NoButton || modifiers != Qt::NoModifier) return;
-    if ((hotGroup_ || hotItem_) && HotRect().contains(position)) return;
+    // (an item of a group closed since is no longer where it was drawn)
+    const bool hotShown = hotGroup_ && (!hotItem_ || hotGroup_->State() != TExGroupState::Collapsed);
+    if (hotShown && HotRect().contains(position)) return;
     TExGroup* group = nullptr;
     TExCustomItem* item = nullptr;
     for (const auto& g : groups_)

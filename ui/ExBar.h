@@ -57,10 +57,13 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;   // a click acts on release
     void mouseReleaseEvent(QMouseEvent*) override;
     void leaveEvent(QEvent*) override;
 
 private:
+    QImage NewBitmap() const;
+    bool BitmapFits() const;
     PaintCallback paint_;
     QImage bitmap_;
     bool dirty_ = true;
@@ -192,11 +195,12 @@ public:
     void Toggle();
     // Closed at once, without animation.
     void CollapseNow();
+    // One step of the open or close animation (the 30 ms timer's handler).
+    void AnimationTimerTimer();
 
 private:
     friend class TExBar;
     friend class TExGroups;
-    void AnimationTick();
     void Measure(const QFontMetrics& metrics, int x);
     void Paint(QPainter& painter, int x, int y);
     void PaintHeader(QPainter& painter, int x, int y);
@@ -301,7 +305,7 @@ private:
     QRect HotRect() const;
 
     TExGroups groups_{this};
-    TFlickerFreePaintBox* surface_;
+    TFlickerFreePaintBox* surface_ = nullptr;
     bool animate_ = true, singleGroupOpen_ = false;
     QList<QPixmap> itemIcons_, grayIcons_, groupIcons_;
     std::optional<QImage> skin_;

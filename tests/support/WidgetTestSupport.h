@@ -9,7 +9,11 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace quill::test {
 
