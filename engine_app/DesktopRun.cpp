@@ -13,7 +13,6 @@
 #include "engine_app/FSideMenuEngine.h"
 #include "engine_app/HeadlessRun.h"
 #include "engine_app/SignalWatcher.h"
-#include "ui/Help.h"
 #include "ui/ProgramVersion.h"
 
 namespace quill {
@@ -38,7 +37,6 @@ int RunDesktop(const std::string& version, int& argc, char** argv) {
         std::cerr << "quill-engine: not started: " << reason << "\n";
         return ExitAlreadyRunning;
     }
-    ui::InstallHelpSystem();
     TfrmSideMenuEngine window(run, fileVersion);
     QObject::connect(&window, &TfrmSideMenuEngine::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     QObject::connect(&watcher, &TSignalWatcher::received, &window, &TfrmSideMenuEngine::WMQueryEndSession);
@@ -46,9 +44,7 @@ int RunDesktop(const std::string& version, int& argc, char** argv) {
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                      [&window](QSessionManager&) { window.WMQueryEndSession(); });
     window.show();
-    const int code = app.exec();
-    ui::FinalizeHelpSystem();
-    return code;
+    return app.exec();
 }
 
 }  // namespace quill

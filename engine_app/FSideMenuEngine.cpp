@@ -32,6 +32,7 @@ constexpr TModeItem ModeItems[] = {
 TfrmSideMenuEngine::TfrmSideMenuEngine(TEngineRun& run, const QString& version, QWidget* parent)
     : ui::TfrmBaseSideMenu(parent), run_(run), core_(*run.Core()) {
     setWindowTitle("Quill - Labelprint Engine - " + version);
+    ui::InstallHelpSystem();
     tray_.Install();
     connect(&tray_, &TEngineTray::showRequested, this, [this] {
         Show1Click();
@@ -223,6 +224,7 @@ void TfrmSideMenuEngine::End() {
     core_.PrintAllTasks();
     delete frmEngine_;
     frmEngine_ = nullptr;
+    ui::FinalizeHelpSystem();
     run_.End();
     emit ended();
 }
