@@ -147,6 +147,7 @@ void TfrmSideMenuEngine::ShowEngineWindow() {
 }
 
 void TfrmSideMenuEngine::FExBarMenuItemClick(int command) {
+    if (ended_) return;
     if (command == PrintEngineCommand) {
         ShowEngineWindow();
     } else if (command == SystemSettingsCommand) {
@@ -166,6 +167,7 @@ void TfrmSideMenuEngine::Show1Click() {
 void TfrmSideMenuEngine::Hide1Click() { HideToTray(); }
 
 void TfrmSideMenuEngine::HideToTray() {
+    if (ended_) return;
     if (CurrentInnerWindow() == frmSettings_) ShowEngineWindow();
     if (tray_.Available()) {
         if (QWidget* inner = CurrentInnerWindow()) inner->hide();
@@ -196,7 +198,13 @@ void TfrmSideMenuEngine::closeEvent(QCloseEvent* event) {
     if (!ending_) {
         core_.PauseEngine();
         TfrmDlgEnd question(this);
-        if (question.exec() != QDialog::Accepted) {
+        question_ = &question;
+        const bool end = question.exec() == QDialog::Accepted;
+        if (ended_) {  // the session ended while the question was open
+            event->accept();
+            return;
+        }
+        if (!end) {
             core_.ResumeEngine();
             event->ignore();
             HideToTray();
@@ -217,6 +225,7 @@ void TfrmSideMenuEngine::End() {
     if (ended_) return;
     ended_ = true;
     ending_ = true;
+    if (question_) question_->reject();  // the session ends while it asks
     iconTimer_.stop();
     hideTimer_.stop();
     // Collected labels print while their rows can still be seen.

@@ -5,6 +5,8 @@
 // (TEngineRun); this window only steers and shows it.
 #include <array>
 
+#include <QDialog>
+#include <QPointer>
 #include <QTimer>
 
 #include "engine_app/EngineRun.h"
@@ -74,6 +76,7 @@ private:
     TfrmEngine* frmEngine_ = nullptr;
     QWidget* frmSettings_ = nullptr;
     QMenu* modesMenu_ = nullptr;
+    QPointer<QDialog> question_;  // the end question while it is open
     std::array<QLabel*, 3> panels_{};
     QTimer iconTimer_;
     QTimer hideTimer_;

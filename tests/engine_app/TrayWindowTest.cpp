@@ -119,5 +119,15 @@ TEST_F(TrayWindow, EndOfSessionEndsWithoutAskingAndPrintsCollectedTasks) {
     EXPECT_NE(log().find("QuillEngine END"), std::string::npos);
 }
 
+TEST_F(TrayWindow, EndOfSessionWhileTheQuestionIsOpenEndsOnce) {
+    collectOne();
+    QSignalSpy ended(window.get(), &TfrmSideMenuEngine::ended);
+    WhenModal([this](QWidget*) { window->WMQueryEndSession(); });
+    window->close();
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_EQ(pdfs().size(), 1u);
+    EXPECT_EQ(CountOf(log(), "QuillEngine END"), 1);
+}
+
 }  // namespace
 }  // namespace quill::test
