@@ -72,7 +72,7 @@ private:
     QPlainTextEdit* mmStatus_ = nullptr;
     QPushButton* btnClearErrors_ = nullptr;
     QPushButton* btnPause_ = nullptr;
-    int refocus_ = -1;  // the row before a removed focused row
+    int refocus_ = -2;  // while rows go: the row before the focused one (-1 none), -2 not affected
 };
 
 }  // namespace quill

@@ -45,13 +45,13 @@ TfrmSideMenuEngine::TfrmSideMenuEngine(TEngineRun& run, const QString& version, 
     frmEngine_ = new TfrmEngine(core_);
     ui::SetHelpContext(frmEngine_, TfrmEngine::HelpContext);
     connect(frmEngine_, &TfrmEngine::navigationWanted, this, [this](bool wanted) {
-        const auto handler = [wanted](void (TfrmEngine::*go)(), TfrmEngine* window) {
-            return wanted ? std::function<void()>([window, go] { (window->*go)(); }) : std::function<void()>();
+        const auto slot = [this, wanted](void (TfrmEngine::*go)()) {
+            return wanted ? std::function<void()>([this, go] { (frmEngine_->*go)(); }) : std::function<void()>();
         };
-        SetActionHandler(ui::TToolbarAction::First, handler(&TfrmEngine::GoFirstEvent, frmEngine_));
-        SetActionHandler(ui::TToolbarAction::Previous, handler(&TfrmEngine::GoPreviousEvent, frmEngine_));
-        SetActionHandler(ui::TToolbarAction::Next, handler(&TfrmEngine::GoNextEvent, frmEngine_));
-        SetActionHandler(ui::TToolbarAction::Last, handler(&TfrmEngine::GoLastEvent, frmEngine_));
+        SetActionHandler(ui::TToolbarAction::First, slot(&TfrmEngine::GoFirstEvent));
+        SetActionHandler(ui::TToolbarAction::Previous, slot(&TfrmEngine::GoPreviousEvent));
+        SetActionHandler(ui::TToolbarAction::Next, slot(&TfrmEngine::GoNextEvent));
+        SetActionHandler(ui::TToolbarAction::Last, slot(&TfrmEngine::GoLastEvent));
     });
     // The settings page comes later; until then its command shows an empty page.
     frmSettings_ = new QWidget;
