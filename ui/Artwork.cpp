@@ -80,7 +80,8 @@ void PaintHeaderRow(QPainter& p, int top, const QColor& from, const QColor& to, 
         p.setBrush(disc);
         p.drawEllipse(centre, 8, 8);
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(highlighted ? (hot ? c.key[6] : c.key[5]).darker(hot ? 100 : 180)
+        // On a highlighted header the chevrons take its own colour.
+        p.setPen(QPen(highlighted ? (hot ? c.highlightTop.lighter(130) : c.highlightTop)
                                   : (hot ? c.arrowHot : c.arrow),
                       1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         for (int k = 0; k < 2; ++k) {

@@ -1,6 +1,7 @@
 #include "ui/BaseForms.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -14,6 +15,17 @@ void CentreOnScreen(QWidget* window) {
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
+}
+
+bool UsesDialogKeys(const QWidget* window, const QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Escape:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return window->isWindow();
+        default:
+            return true;
+    }
 }
 
 TfrmBase::TfrmBase(QWidget* parent)
@@ -30,6 +42,13 @@ void TfrmBase::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!centred_ && isWindow()) CentreOnScreen(this);
     centred_ = true;
+}
+
+void TfrmBase::keyPressEvent(QKeyEvent* event) {
+    if (UsesDialogKeys(this, event))
+        QDialog::keyPressEvent(event);
+    else
+        event->ignore();   // Escape must not hide an inner window
 }
 
 TTamberF::TTamberF(QWidget* dockParent) : QDialog(dockParent), docked_(dockParent != nullptr) {
@@ -49,6 +68,13 @@ void TTamberF::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!centred_ && !docked_ && isWindow()) CentreOnScreen(this);
     centred_ = true;
+}
+
+void TTamberF::keyPressEvent(QKeyEvent* event) {
+    if (UsesDialogKeys(this, event))
+        QDialog::keyPressEvent(event);
+    else
+        event->ignore();
 }
 
 }  // namespace quill::ui

@@ -23,6 +23,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::unique_ptr<labelrender::LabelJob> lila_;
@@ -38,6 +39,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool docked_;
@@ -46,5 +48,8 @@ private:
 
 // Centres a top-level window on the screen it is on.
 void CentreOnScreen(QWidget* window);
+// Whether a dialog's own keys (Escape closes, Enter clicks the default
+// button) apply: not in a window shown inside another one.
+bool UsesDialogKeys(const QWidget* window, const QKeyEvent* event);
 
 }  // namespace quill::ui

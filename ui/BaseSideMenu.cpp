@@ -172,8 +172,8 @@ void TfrmBaseSideMenu::changeEvent(QEvent* event) {
 }
 
 void TfrmBaseSideMenu::keyPressEvent(QKeyEvent* event) {
-    // A main window does not close on Escape the way a dialog does.
-    if (event->key() == Qt::Key_Escape) {
+    // A main window is no dialog: Escape does not close it, Enter clicks no button.
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->ignore();
         return;
     }

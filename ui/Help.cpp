@@ -87,7 +87,8 @@ bool THookHelpSystem::ShowContext(int context, bool foreground) {
     // One help window, as the help runtime keeps: the new topic replaces it.
     CloseAll();
     auto* viewer = new QProcess(this);
-    viewer->setProcessChannelMode(QProcess::ForwardedChannels);
+    viewer->setStandardOutputFile(QProcess::nullDevice());
+    viewer->setStandardErrorFile(QProcess::nullDevice());
     connect(viewer, &QProcess::finished, viewer, &QObject::deleteLater);
     viewer->start(command->program, command->arguments);
     const bool started = viewer->waitForStarted(5000);

@@ -115,8 +115,10 @@ TEST_F(BaseSideMenuTest, InnerWindowsTakeTheInsertPanelInTurn) {
     EXPECT_EQ(queue.geometry(), window.InsertPanel()->rect());
 
     window.ShowInnerWindow(&queue);   // already current: not closed, not shown again
+    QTest::keyClick(&queue, Qt::Key_Escape);   // an inner window is no dialog to close
     EXPECT_EQ(queue.shown, 1);
     EXPECT_EQ(queue.closed, 0);
+    EXPECT_TRUE(window.isVisible());
 
     window.ShowInnerWindow(&settings);
     EXPECT_EQ(queue.closed, 1);
