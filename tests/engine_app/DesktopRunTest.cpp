@@ -1,6 +1,6 @@
 // The real quill-engine with a display: the desktop engine starts (its log
 // line carries the four-part file version), and SIGTERM ends it without a
-// question after printing the collected tasks. --headless stays headless.
+// question after printing the collected tasks.
 #include <signal.h>
 
 #include <cstdlib>
@@ -35,13 +35,6 @@ TEST_F(DesktopRun, SigtermEndsTheDesktopEngineAfterPrintingTheCollectedTasks) {
     EXPECT_NE(text.find("QuillEngine START Quill - Labelprint Engine - 0.1.0.0"), std::string::npos) << text;
     EXPECT_LT(text.find("Manual,Sheet,1/4,Printed to PDF"), text.find("QuillEngine END")) << text;
     EXPECT_EQ(engine.error().find("running headless"), std::string::npos);
-}
-
-TEST_F(DesktopRun, HeadlessSwitchKeepsItWithoutWindow) {
-    EngineProcess engine(world.root(), {"--headless"});
-    EXPECT_TRUE(engine.waitForError("running headless")) << engine.error();
-    engine.signal(SIGTERM);
-    EXPECT_EQ(engine.wait(), 0);
 }
 
 }  // namespace
