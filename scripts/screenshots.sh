@@ -3,7 +3,7 @@
 # a private X server with a notification area (trayer) and no window
 # manager: the tray icon, the queue window with a red error row and its
 # status panel, the abort and retry dialogs and the end question. A few
-# Manual label files go through the engine on the way (one of them names a
+# Manual label files go through the engine on the way (two of them name a
 # design that does not exist). Writes docs/screenshots/*.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -90,7 +90,8 @@ for _ in $(seq 50); do xwininfo -id "$main" | grep -q IsUnMapped && break; sleep
 drop USR0001.txt Address 5
 drop USR0002.txt Parcel 1
 drop USR0003.txt Missing 1
-wait_for "$work/engine.out" $'Missing\t1/1\tNot printed'
+drop USR0004.txt Lost 1
+wait_for "$work/engine.out" $'Lost\t1/1\tNot printed'
 sleep 0.5
 # The notification area, magnified so that the icon can be seen.
 import -window root -crop 120x28+1160+772 "$work/tray.png"
@@ -115,7 +116,7 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 # The window's layout is fixed for this display: the list's rows start 119
 # pixels below the window's top, 14 pixels each, and the buttons sit 38
 # pixels above its bottom. Designs are in descending order: Parcel,
-# Missing (the red row), Address.
+# Missing and Lost (both red; the selected one shows its status), Address.
 xdotool mousemove $((X + 450)) $((Y + 119 + 14 + 7)) click 1
 sleep 0.5
 shoot "$main" engine-queue-window
