@@ -31,7 +31,7 @@ repo=$PWD
 work=$(mktemp -d "${TMPDIR:-/tmp}/quill-bench-XXXXXX")
 trap 'kill "$epid" 2>/dev/null || true; rm -rf "$work"' EXIT
 epid=
-export QUILL_DATA=$work/data QUILL_REGISTRY=$work/registry.db QUILL_PDF_DIR=$work/pdf
+export QUILL_DATA=$work/data QUILL_REGISTRY=$work/registry.db QUILL_PDF_DIR=$work/pdf QUILL_PROGRAM_FOLDER=$work/prog
 export CUPS_SERVER=$work/no-cups.sock QT_QPA_PLATFORM=offscreen LC_ALL=C
 labels=$QUILL_DATA/labels
 mkdir -p "$work/prog" "$QUILL_PDF_DIR"

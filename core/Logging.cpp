@@ -74,7 +74,7 @@ bool AppendLine(const std::string& path, const std::string& line) {
 void AddLog(const std::string& message) {
     if (Settings.LogMode == 0) return;
     // A log that cannot be written switches logging off until the settings are read again.
-    if (!AppendLine(LogFileName(), LogTimeStamp() + " - " + message)) Settings.LogMode = 0;
+    if (!AppendLine(LogFileName(), LogTimeStamp() + " - " + EscapeControlCharacters(message))) Settings.LogMode = 0;
 }
 
 void AddLogVerbose(const std::string& message) {
@@ -85,12 +85,12 @@ void LogException(const std::string& source, const std::string& proc, const std:
                   const std::string& message) {
     const std::string path = EnsuredLogFolder() + Folders.ComputerName + "QuillException_" + MonthStamp() + ".txt";
     AppendLine(path, LogTimeStamp() + "  -  Source: " + source + ", Proc: " + proc + ", Class: " + className +
-                         ", Message: " + message);
+                         ", Message: " + EscapeControlCharacters(message));
 }
 
 void ShutdownTrace(const std::string& message, bool serviceVariant) {
     if (!Settings.DebugFlag) return;
-    if (!AppendLine("QUILLLOG.TXT", LogTimeStamp() + " - " + message) && serviceVariant)
+    if (!AppendLine("QUILLLOG.TXT", LogTimeStamp() + " - " + EscapeControlCharacters(message)) && serviceVariant)
         LogException("ServiceU", "MyAddLog", "EInOutError", "cannot write QUILLLOG.TXT: " + message);
 }
 

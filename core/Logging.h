@@ -1,7 +1,8 @@
 #pragma once
 // The monthly log (volume by "LogMode"), the monthly exception log (always),
 // and the engine's debug trace file QUILLLOG.TXT. Every entry opens the file,
-// appends one line and closes it, so several processes can share a file.
+// appends one line and closes it, so several processes can share a file;
+// control characters in a message are escaped, so an entry stays one line.
 #include <string>
 
 namespace quill {

@@ -81,6 +81,22 @@ std::string AsText(const SettingValue& v) {
     return std::to_string(AsInteger(v, 0));
 }
 
+// The value as the key's INI class writes it.
+std::string IniText(const std::string& key, const SettingValue& value) {
+    switch (KeyClassOf(key)) {
+        case KeyClass::Integer: return std::to_string(AsInteger(value, 0));
+        case KeyClass::Boolean: return std::string(1, AsInteger(value, 0) != 0 ? '1' : '0');
+        case KeyClass::String: break;
+    }
+    return AsText(value);
+}
+
+// A write the file system refused (no permission, disk full) is recorded;
+// only the read-only attribute makes writes skip silently.
+void ReportUnwritable(const char* proc, const std::string& path) {
+    LogException("UProcs", proc, "EIniFileException", "Unable to write to " + path);
+}
+
 SettingValue ReadINIFile(const std::string& key, const SettingValue& defaultValue) {
     try {
         const platform::IniFile ini(SettingsFilePath());
@@ -99,11 +115,7 @@ void WriteINIFile(const std::string& key, const SettingValue& value) {
         const std::string path = SettingsFilePath();
         if (platform::FileExists(path) && platform::IsReadOnly(path)) return;
         platform::IniFile ini(path);
-        switch (KeyClassOf(key)) {
-            case KeyClass::Integer: ini.WriteInteger(CurrentIniSection(), key, AsInteger(value, 0)); break;
-            case KeyClass::Boolean: ini.WriteString(CurrentIniSection(), key, AsInteger(value, 0) != 0 ? "1" : "0"); break;
-            case KeyClass::String: ini.WriteString(CurrentIniSection(), key, AsText(value)); break;
-        }
+        if (!ini.WriteString(CurrentIniSection(), key, IniText(key, value))) ReportUnwritable("WriteINIFile", path);
     } catch (const std::exception& e) {
         LogException("UProcs", "WriteINIFile", "Exception", e.what());
     }
@@ -177,7 +189,9 @@ void DeleteSection() {
     try {
         const std::string path = SettingsFilePath();
         if (platform::FileExists(path) && platform::IsReadOnly(path)) return;
-        platform::IniFile(path).EraseSection(CurrentIniSection());
+        platform::IniFile ini(path);
+        if (ini.SectionExists(CurrentIniSection()) && !ini.EraseSection(CurrentIniSection()))
+            ReportUnwritable("DeleteSection", path);
     } catch (const std::exception& e) {
         LogException("UProcs", "DeleteSection", "Exception", e.what());
     }

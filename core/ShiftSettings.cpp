@@ -14,11 +14,10 @@ std::array<TShiftSettings, ShiftPrinterCount> shiftSettings;
 
 std::size_t SlotOf(int printer) { return printer == 1 ? 0 : 1; }
 
-// The stock Load falls back on when the stored one is not listed.
+// The stock Load falls back on when the stored one is not listed: the
+// second entry; a LABELS.INI of one entry leaves the built-in values.
 const TLabelInfoRecord* DefaultStock() {
-    if (LabelDefinitions.size() >= 2) return &LabelDefinitions[1];
-    if (LabelDefinitions.size() == 1) return &LabelDefinitions[0];
-    return nullptr;
+    return LabelDefinitions.size() >= 2 ? &LabelDefinitions[1] : nullptr;
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "core/Startup.h"
 
+#include <cstdlib>
+#include <utility>
+
 #include "core/LabelStocks.h"
 #include "core/Locations.h"
 #include "core/Logging.h"
@@ -8,27 +11,15 @@
 #include "core/UGlobals.h"
 #include "core/Utilities.h"
 #include "platform/FileOps.h"
-#include "platform/RegistryStore.h"
 #include "platform/SystemInfo.h"
 
 namespace quill {
 
 namespace {
 
-// The service's program path is recorded in the registry even when the
-// settings live in QUILL.INI.
-std::string ServiceProgramFolder() {
-    try {
-        platform::RegistryStore registry(platform::RegistryStore::DefaultPath());
-        const auto imagePath = registry.ReadValue(ServiceRegistryKey, "ImagePath");
-        if (!imagePath || imagePath->type != platform::RegType::String) return {};
-        const std::string& text = imagePath->text;
-        const auto cut = text.find_last_of("/\\");
-        return cut == std::string::npos ? text : text.substr(0, cut);
-    } catch (const std::exception& e) {
-        LogException("UProcs", "ProgramFolder", "ERegistryException", e.what());
-        return {};
-    }
+std::string& ProgramFolderChoice() {
+    static std::string folder;
+    return folder;
 }
 
 const char* HelpFileName(int languageIndex) {
@@ -65,9 +56,12 @@ void LoadVisibleLocations() {
 
 }  // namespace
 
+std::string ChooseProgramFolder(const std::string& folder) { return std::exchange(ProgramFolderChoice(), folder); }
+
 std::string ProgramFolder() {
-    const std::string folder = IsQuillService() ? ServiceProgramFolder() : Folders.StartFolder;
-    return AddBackslash(folder);
+    if (!ProgramFolderChoice().empty()) return AddBackslash(ProgramFolderChoice());
+    if (const char* folder = std::getenv("QUILL_PROGRAM_FOLDER"); folder && *folder) return AddBackslash(folder);
+    return platform::DataRoot() + "program/";
 }
 
 HelpLocation FindHelpFile(const std::string& helpLocationSetting, int languageIndex) {
@@ -96,15 +90,18 @@ HelpLocation FindHelpFile(const std::string& helpLocationSetting, int languageIn
 void ChooseSettingsStore() {
     Folders.StartFolder = platform::CurrentDirectory();
     Folders.ProgramFolder = ProgramFolder();
+    // the log folder is found from it, and the label stocks live in it
+    platform::CreateFolders(Folders.ProgramFolder);
     Folders.INIFileName = "QUILL.INI";
     Folders.UseINIFile = platform::FileExists(Folders.ProgramFolder + Folders.INIFileName);
+    // a failed access is recorded in the exception log
+    Folders.LogFolder = ComputeLogFolder(Folders.ProgramFolder);
+    Folders.ComputerName = platform::ComputerName();
 }
 
 void InitializeGlobals() {
     ChooseSettingsStore();
 
-    Folders.LogFolder = ComputeLogFolder(Folders.ProgramFolder);
-    Folders.ComputerName = platform::ComputerName();
     Folders.WorkFileName = Folders.ComputerName + ".txt";
     Folders.LanguageIndex = 0;
 

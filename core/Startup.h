@@ -6,9 +6,14 @@ namespace quill {
 
 inline constexpr const char* ServiceRegistryKey = "SYSTEM\\CurrentControlSet\\Services\\QuillService";
 
-// Folder of QUILL.INI and LABELS.INI, trailing separator (or empty): the
-// service's recorded program path, otherwise the start folder.
+// Folder of QUILL.INI, LABELS.INI, Printers.INI and the printer command
+// files, trailing separator: the one chosen below, else
+// $QUILL_PROGRAM_FOLDER, else <data root>/program/, whatever the current
+// directory and wherever the binary lies, so that the service and every
+// user of the site share it.
 std::string ProgramFolder();
+// --program-folder DIR; empty: the default again. Returns the one before.
+std::string ChooseProgramFolder(const std::string& folder);
 // The help folder and file for `languageIndex`; the folder is created.
 struct HelpLocation {
     std::string folder;
@@ -16,7 +21,8 @@ struct HelpLocation {
 };
 HelpLocation FindHelpFile(const std::string& helpLocationSetting, int languageIndex);
 
-// The start folder, program folder and settings backend, as at start-up.
+// The start folder, program folder (created when missing), settings
+// backend, log folder and computer name, as at start-up.
 void ChooseSettingsStore();
 
 // Set the program identity ("QuillEngine", "QuillService", "QuillPrint")

@@ -7,6 +7,7 @@
 #include <ctime>
 
 #include "core/Logging.h"
+#include "core/UGlobals.h"
 #include "platform/FileOps.h"
 
 namespace quill {
@@ -25,11 +26,13 @@ bool CanWriteIn(const std::string& folder) {
     return platform::DeleteFile(probe);
 }
 
+// Nothing outside the data root is written: the temporary folder is the
+// site's own.
 std::string LogFolderFor(const std::string& exeFolder) {
     if (CanWriteIn(exeFolder)) return exeFolder;
-    const char* tmp = std::getenv("TMPDIR");
-    const std::string temp = tmp && *tmp ? std::string(tmp) + "/" : "/tmp/";
-    return platform::FolderExists(temp) ? temp : "./";
+    const std::string temp = DefaultTempLocation();
+    platform::CreateFolders(temp);
+    return temp;
 }
 
 std::string Now(const char* format) {

@@ -1,7 +1,10 @@
 #pragma once
 // The help integration's diagnostic log "HHDebug.txt": written only in debug
-// mode (a file "debug.debug" beside the executable, or "/debug" / "-debug"
-// on the command line), started afresh at every program start.
+// mode (a file "debug.debug" in the program's folder, or "/debug" / "-debug"
+// on the command line), started afresh at every program start. The
+// program's folder is the program folder: the binary's own folder is not
+// the site's to write in. When it cannot be written, <data root>/Temp/ is
+// used.
 #include <functional>
 #include <string>
 #include <vector>

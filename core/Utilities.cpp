@@ -59,4 +59,19 @@ std::string RightChars(const std::string& text, int count) {
     return text.substr(text.size() - static_cast<std::size_t>(count));
 }
 
+std::string EscapeControlCharacters(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7F) {
+            out += c;
+            continue;
+        }
+        const std::string code = std::to_string(byte);
+        out += "<" + std::string(3 - code.size(), '0') + code + ">";
+    }
+    return out;
+}
+
 }  // namespace quill

@@ -22,5 +22,9 @@ std::string NextField(std::string& text);  // NextToken with FieldSeparator()
 std::vector<std::string_view> SplitAt(std::string_view text, char separator);
 std::string RemoveExtension(const std::string& fileName, const std::string& extension);
 std::string RightChars(const std::string& text, int count);
+// Control characters (bytes below 32, and 127) written as their decimal
+// code the way Direct layouts write bytes ("<027>"), so text from label
+// files cannot break a log line or a queue row, or steer a terminal.
+std::string EscapeControlCharacters(std::string_view text);
 
 }  // namespace quill

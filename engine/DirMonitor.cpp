@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <optional>
 #include <stdexcept>
 
@@ -53,11 +52,18 @@ void TDirMonitor::SetActive(bool active) {
     if (active) {
         inotify_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
         wake_ = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
-        if (inotify_ < 0 || wake_ < 0 || ::inotify_add_watch(inotify_, Directory.c_str(), MaskOf(FilterAction)) < 0) {
-            const std::string reason = std::strerror(errno);
+        const char* failure = nullptr;
+        if (inotify_ < 0 || wake_ < 0) {
+            failure = "Error en \"CreateIoCompletionPort\"";
+        } else if (::inotify_add_watch(inotify_, Directory.c_str(), MaskOf(FilterAction)) < 0) {
+            // a folder that is missing or may not be entered, or no watch to be had
+            const bool missing = errno == ENOENT || errno == ENOTDIR || errno == EACCES;
+            failure = missing ? "No se ha encontrado el directorio" : "Error en \"ReadDirectoryChanges\"";
+        }
+        if (failure) {
             CloseFd(inotify_);
             CloseFd(wake_);
-            throw std::runtime_error("Directory cannot be watched: " + Directory + ": " + reason);
+            throw std::runtime_error(failure);
         }
         stopping_ = false;
         worker_.reset(QThread::create(&TDirMonitor::Watch, this));

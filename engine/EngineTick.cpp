@@ -70,13 +70,19 @@ TEngineCore::TTake TEngineCore::ProcessCandidate(const TFileRecord& file) {
         Trace(Settings.MakeUseOfWorkfile ? "Rename-File" : "Read-File");
         // A rename succeeds while the writer still has the file open, so ask
         // first; a file in use stays for a later scan.
-        if (platform::IsFileInUse(source)) return TTake::Skipped;
+        // the trace ends every tick that took a candidate, claimed or not
+        const auto notClaimed = [] {
+            Trace("End");
+            return TTake::Skipped;
+        };
+        if (platform::IsFileInUse(source)) return notClaimed();
         const TClaimGuard guard(source);
-        if (!guard.IsOpen()) return TTake::Skipped;  // gone: taken by another engine
-        if (work != source && !platform::RenameNoReplace(source, work)) return TTake::Skipped;
+        if (!guard.IsOpen()) return notClaimed();  // gone: taken by another engine
+        if (work != source && !platform::RenameNoReplace(source, work)) return notClaimed();
         ReadClaimedFile(file.Mode, file.LocationName, AddBackslash(file.DesignFolder), work);
         return TTake::Processed;
     } catch (const std::exception& error) {
+        Trace("End");
         AddLog(error.what());
         return TTake::Skipped;
     }

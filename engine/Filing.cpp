@@ -27,10 +27,12 @@ std::string Numbered(const std::string& path, int number) {
     return (p.parent_path() / (p.stem().string() + "_" + std::to_string(number) + p.extension().string())).string();
 }
 
-std::optional<std::string> RenameToFreeName(const std::string& from, const std::string& target) {
+using TRename = bool (*)(const std::string& from, const std::string& to);
+
+std::optional<std::string> RenameToFreeName(const std::string& from, const std::string& target, TRename rename) {
     for (int number = 1; number <= MaxNumberedNames; ++number) {
         const std::string candidate = Numbered(target, number);
-        if (platform::RenameNoReplace(from, candidate)) return candidate;
+        if (rename(from, candidate)) return candidate;
     }
     return std::nullopt;
 }
@@ -51,15 +53,20 @@ std::string MakeBackupPath(const std::string& labelFolder, TMode mode) {
 }
 
 std::string StoreLabelFile(const std::string& from, const std::string& target) {
-    if (platform::RenameNoReplace(from, target)) return target;
+    // Backup and Error lie in the host's label folder: a link put in their
+    // place must not carry label files elsewhere.
+    if (platform::RenameIntoRealFolder(from, target)) return target;
     // The stamp repeats every day and the folder may have gone: try harder
     // before giving up on the target folder.
-    platform::CreateFolders(fs::path(target).parent_path().string());
-    if (platform::RenameNoReplace(from, target)) return target;
-    std::optional<std::string> stored = RenameToFreeName(from, target);
-    if (!stored) stored = RenameToFreeName(from, from + "." + FileStamp() + ".unfiled");
+    const std::string folder = fs::path(target).parent_path().string();
+    const bool falseFolder = platform::IsOtherThanFolder(folder);
+    if (!falseFolder) platform::CreateFolders(folder);
+    if (platform::RenameIntoRealFolder(from, target)) return target;
+    std::optional<std::string> stored = RenameToFreeName(from, target, platform::RenameIntoRealFolder);
+    if (!stored) stored = RenameToFreeName(from, from + "." + FileStamp() + ".unfiled", platform::RenameNoReplace);
     const std::string where = stored.value_or(from);
-    AddLog("Label file " + NameOf(from) + " could not be stored as " + target + "; it is kept as " + where);
+    const std::string reason = falseFolder ? " (" + folder + " is a link or no folder)" : "";
+    AddLog("Label file " + NameOf(from) + " could not be stored as " + target + reason + "; it is kept as " + where);
     return where;
 }
 

@@ -13,7 +13,8 @@ namespace quill {
 namespace {
 
 void PrintRecord(int lineNumber, const TLabelRecord& record, std::ostream& out) {
-    out << "line " << lineNumber << ": amount " << record.Amount << ", design \"" << record.Design << '"';
+    out << "line " << lineNumber << ": amount " << record.Amount << ", design \""
+        << EscapeControlCharacters(record.Design) << '"';
     if (record.Amount <= 0) out << " (nothing is printed)";
     out << '\n';
     for (int position = 0; position < record.FieldCount(); ++position) {
@@ -25,7 +26,7 @@ void PrintRecord(int lineNumber, const TLabelRecord& record, std::ostream& out) 
             out << '#' << position;  // beyond the vocabulary
         else
             out << name;
-        out << '=' << value << '\n';
+        out << '=' << EscapeControlCharacters(value) << '\n';
     }
 }
 
@@ -51,7 +52,7 @@ int CheckLabelFile(TMode mode, const std::string& path, std::ostream& out) {
             if (parsed.Amount > 0) labels += parsed.Amount;
         });
     } catch (const TLabelFormatError& error) {
-        out << "format error at " << error.what() << "; the engine reads no further lines\n";
+        out << "format error at " << EscapeControlCharacters(error.what()) << "; the engine reads no further lines\n";
         return 1;
     }
     out << "valid: " << requests << " label lines, " << labels << " labels\n";

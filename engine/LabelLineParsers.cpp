@@ -1,5 +1,6 @@
 #include "engine/LabelLineParsers.h"
 
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -18,7 +19,14 @@ std::string_view Slice(std::string_view text, std::size_t from, std::size_t leng
     return from < text.size() ? text.substr(from, length) : std::string_view();
 }
 
-int AmountOf(std::string_view token) { return ParseDecimalInteger(token).value_or(1); }
+// An amount that is all digits but too large for an int still asks for
+// too many copies; anything else unreadable is one copy.
+int AmountOf(std::string_view token) {
+    if (const std::optional<int> amount = ParseDecimalInteger(token)) return *amount;
+    const std::string_view digits = token.starts_with('+') ? token.substr(1) : token;
+    const bool tooLarge = !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+    return tooLarge ? std::numeric_limits<int>::max() : 1;
+}
 
 std::string PaddedToTwo(std::string_view token) { return PadLeftZeros(std::string(token), 2); }
 

@@ -37,6 +37,9 @@ void ForEachLabelRecord(const TLabelSource& source, std::string_view text, TLabe
         record.LocationName = source.LocationName;
         try {
             ParseLabelLine(source.Mode, line.Text, source.Vocabulary, source.Separator, record);
+            if (record.Amount > MaxLabelAmount)
+                throw TLabelFormatError("amount " + std::to_string(record.Amount) + " is more than " +
+                                        std::to_string(MaxLabelAmount) + " copies");
         } catch (const TLabelFormatError& error) {
             throw TLabelFormatError("line " + std::to_string(line.Number) + ": " + error.what());
         }

@@ -30,9 +30,14 @@ struct TLabelSource {
     char Separator;
 };
 
+// More copies than this on one line is a format error: a host's slip must
+// not keep the printer busy for hours while nothing else is served.
+inline constexpr int MaxLabelAmount = 99999;
+
 // Parses each non-empty line into `record` (cleared first) and hands it to
-// `handle`. A malformed line ends the reading with a TLabelFormatError whose
-// message begins with "line <number>: ".
+// `handle`. A malformed line, or one asking for more than MaxLabelAmount
+// copies, ends the reading with a TLabelFormatError whose message begins
+// with "line <number>: ".
 void ForEachLabelRecord(const TLabelSource& source, std::string_view text, TLabelRecord& record,
                         const std::function<void(int lineNumber, const TLabelRecord&)>& handle);
 

@@ -10,6 +10,7 @@
 #include "engine/Filing.h"
 #include "engine/LabelFileReader.h"
 #include "printing/DesignLayout.h"
+#include "printing/DesignLookup.h"
 #include "printing/PrintJob.h"
 #include "printing/ShiftControllers.h"
 
@@ -47,7 +48,8 @@ TAddResult TEngineCore::AddToTask(const TLabelRecord& record) {
         task.Design = record.Design;
         task.DesignFolder = record.DesignFolder;
         task.LocationName = record.LocationName;
-        task.Capacity = ReadLabelDefinition(task.DesignFolder + task.Design + ".lbl")
+        const std::optional<std::string> design = FindDesignFile(task.DesignFolder, task.Design);
+        task.Capacity = (design ? ReadLabelDefinition(*design) : std::nullopt)
                             .value_or(TLabelDefinition{})
                             .LabelsPerPage();
         rows_.AddQueueRow(task.TaskID, record.Mode, record.LocationName, task.Design, AmountText(task),

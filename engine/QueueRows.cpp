@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "core/Logging.h"
+#include "core/Utilities.h"
 
 namespace quill {
 
@@ -23,8 +24,10 @@ void LogQueueRow(const TQueueRow& row) {
 
 void TQueueRows::AddQueueRow(int taskId, TMode mode, const std::string& locationName, const std::string& design,
                              const std::string& amount, const std::string& status, TRowStatus code) {
-    rows_.push_back({locationName.empty() ? QueueModeName(mode) : locationName, design, amount,
-                     QDateTime::currentDateTime(), status, code, taskId});
+    // Names and designs come from label folders and files: shown escaped.
+    rows_.push_back({EscapeControlCharacters(locationName.empty() ? QueueModeName(mode) : locationName),
+                     EscapeControlCharacters(design), amount, QDateTime::currentDateTime(),
+                     EscapeControlCharacters(status), code, taskId});
     LogQueueRow(rows_.back());
     emit rowAdded(static_cast<int>(rows_.size()) - 1);
 }
@@ -35,7 +38,7 @@ void TQueueRows::UpdateQueueRows(int taskId, const std::string& amount, const st
         TQueueRow& row = rows_[i];
         if (row.TaskID != taskId) continue;
         if (amount != "0") row.Amount = amount;
-        row.Status = status;
+        row.Status = EscapeControlCharacters(status);
         row.StatusCode = code;
         LogQueueRow(row);
         emit rowChanged(static_cast<int>(i));

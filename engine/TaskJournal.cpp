@@ -172,7 +172,7 @@ TTaskJournal::~TTaskJournal() {
 
 void TTaskJournal::OpenForAppend() {
     if (fd_ >= 0) ::close(fd_);
-    fd_ = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    fd_ = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     failed_ = fd_ < 0;
     if (failed_) AddLog("Task journal " + path_ + " cannot be written");
 }
@@ -239,7 +239,7 @@ void TTaskJournal::Rewrite(const std::vector<std::pair<int, const TLabelRecord*>
     const std::string fresh = path_ + ".new";
     const int current = fd_;
     const std::int64_t currentSize = size_;
-    fd_ = ::open(fresh.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    fd_ = ::open(fresh.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     size_ = 0;
     failed_ = fd_ < 0;
     for (const auto& [taskId, copy] : held) CopyAdded(taskId, *copy);

@@ -13,6 +13,8 @@ bool IsSwitch(const std::string& arg, const char* word) {
 
 }  // namespace
 
+bool IsDebugSwitch(const std::string& arg) { return arg.size() > 1 && arg[0] != '\\' && IsSwitch(arg, "debug"); }
+
 TServiceSwitch FindServiceSwitch(const std::vector<std::string>& args) {
     for (const std::string& arg : args) {
         if (IsSwitch(arg, "INSTALL")) return TServiceSwitch::Install;
@@ -30,7 +32,7 @@ std::optional<TRunOptions> ParseRunOptions(const std::vector<std::string>& args)
             options.Service = true;
         else if (arg == "--drain")
             options.Drain = true;
-        else
+        else if (!IsDebugSwitch(arg))  // read by the help diagnostic log
             return std::nullopt;
     }
     if (options.Drain && options.Service) return std::nullopt;

@@ -18,7 +18,11 @@ struct TRunOptions {
     bool Drain = false;
 };
 
-// --headless, --service and --drain, in any order; nothing when another
+// "-debug" or "/debug", letters in any case.
+bool IsDebugSwitch(const std::string& arg);
+
+// --headless, --service, --drain and the debug switch (read by the help
+// diagnostic log), in any order; nothing when another
 // word is present or --drain is combined with --service.
 std::optional<TRunOptions> ParseRunOptions(const std::vector<std::string>& args);
 

@@ -1,6 +1,7 @@
 #include "engine_app/HeadlessRun.h"
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -13,10 +14,22 @@
 #include "engine_app/EngineRun.h"
 #include "engine_app/QuillService.h"
 #include "engine_app/SignalWatcher.h"
+#include "platform/FileOps.h"
 
 namespace quill {
 
 namespace {
+
+// Without a login session (the service, cron, a shell by ssh) there is no
+// runtime folder, and Qt would make /tmp/runtime-<user>: nothing outside the
+// data root is ours to write, so it gets one in the site's Temp folder.
+void UsePrivateRuntimeFolder() {
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime) return;
+    const std::string folder = DefaultTempLocation() + "runtime-" + std::to_string(::geteuid());
+    platform::CreateFolders(folder);
+    // Qt accepts only a folder that is the user's own and private
+    if (::chmod(folder.c_str(), 0700) == 0) setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+}
 
 int Refused(const std::string& reason) {
     std::cerr << "quill-engine: not started: " << reason << "\n";
@@ -75,6 +88,7 @@ int RunHeadless(const TRunOptions& options, const std::string& version, int& arg
     // Fonts and the PDF writer of label rendering exist only in a
     // QGuiApplication; the offscreen platform needs no display.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    UsePrivateRuntimeFolder();
     QGuiApplication app(argc, argv);
     Folders.AppTitle = options.Service ? "QuillService" : "QuillEngine";
     if (options.Service) return RunService(app, version);

@@ -1,10 +1,13 @@
 // quill-engine: the label print engine.
+#include <sys/stat.h>
+
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "core/SettingsStore.h"
 #include "core/Startup.h"
+#include "core/TDLogFile.h"
 #include "core/UGlobals.h"
 #include "engine/LabelFileChecker.h"
 #include "engine/ModeNames.h"
@@ -24,6 +27,8 @@ constexpr const char* kUsage =
     "       quill-engine --version\n"
     "       quill-engine --settings COMMAND ...        (--settings alone lists the commands)\n"
     "       quill-engine --check-label-file MODE FILE  (MODE: Legacy, VekLegacy, Manual, Corvane, ...)\n"
+    "--program-folder DIR first picks another program folder (default <data root>/program,\n"
+    "or $QUILL_PROGRAM_FOLDER); -debug writes the help diagnostic log HHDebug.txt there.\n"
     "\n"
     "With a display (and none of --headless, --drain, --service) the engine starts\n"
     "in the notification area with its queue window; otherwise it runs headless,\n"
@@ -31,8 +36,10 @@ constexpr const char* kUsage =
     "one line each: mode, design, amount, status, status code, task id (tab-separated).\n"
     "Exit codes: 0 done, 1 --drain left something unprinted (or a failed INSTALL /\n"
     "UNINSTALL), 2 usage, 3 another engine is running.\n"
-    "INSTALL writes the unit QuillService.service into $QUILL_UNIT_DIR (default\n"
-    "/etc/systemd/system) and enables it; $QUILL_SYSTEMCTL replaces systemctl.\n";
+    "INSTALL creates the group quill ($QUILL_SITE_GROUP), the service user quill and\n"
+    "the shared data root, writes the unit QuillService.service into $QUILL_UNIT_DIR\n"
+    "(default /etc/systemd/system) and enables it; $QUILL_SYSTEMCTL, $QUILL_GROUPADD\n"
+    "and $QUILL_USERADD replace systemctl, groupadd and useradd.\n";
 
 // Reads FILE as the engine would for MODE and shows every request, printing nothing.
 int CheckLabelFileCommand(const std::string& modeName, const std::string& path) {
@@ -51,7 +58,13 @@ int CheckLabelFileCommand(const std::string& modeName, const std::string& path) 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    // Every member of the site's group and the service share what we create.
+    ::umask(002);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() >= 2 && args[0] == "--program-folder") {
+        quill::ChooseProgramFolder(args[1]);
+        args.erase(args.begin(), args.begin() + 2);
+    }
     quill::Folders.AppTitle = "QuillEngine";
     if (args.size() == 1 && args[0] == "--version") {
         std::cout << "QuillEngine " << QUILL_VERSION << "\n";
@@ -76,6 +89,7 @@ int main(int argc, char** argv) {
         std::cerr << kUsage;
         return 2;
     }
+    const quill::TDLogFile helpLog(quill::ProgramFolder(), args);
     if (options->Headless || options->Drain || options->Service || !quill::HasDisplay())
         return quill::RunHeadless(*options, QUILL_VERSION, argc, argv);
     return quill::RunDesktop(QUILL_VERSION, argc, argv);

@@ -1,9 +1,13 @@
 #include "engine_app/ServiceInstaller.h"
 
+#include <grp.h>
+#include <pwd.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +16,7 @@
 
 #include "core/Startup.h"
 #include "platform/RegistryStore.h"
+#include "platform/SystemInfo.h"
 
 extern char** environ;
 
@@ -22,7 +27,10 @@ namespace {
 namespace fs = std::filesystem;
 
 // The data the service must share with the one who installed it.
-constexpr const char* kCarriedVariables[] = {"QUILL_DATA", "QUILL_REGISTRY", "QUILL_PDF_DIR"};
+constexpr const char* kCarriedVariables[] = {"QUILL_DATA", "QUILL_REGISTRY", "QUILL_PDF_DIR", "QUILL_PROGRAM_FOLDER"};
+
+// The folders a site starts with; the programs create the rest below them.
+constexpr const char* kSiteFolders[] = {"program", "Log", "Help", "Temp", "labels"};
 
 // A value in double quotes, as unit files read it; '%' would start a
 // specifier and '$' a variable.
@@ -53,12 +61,19 @@ std::string SystemctlCommand() {
     return fs::exists("/run/systemd/system") ? "systemctl" : "";
 }
 
-bool Systemctl(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const std::string command = SystemctlCommand();
+// `variable` names the command that stands for `fallback`; set but empty, none runs.
+std::string CommandFor(const char* variable, const char* fallback) {
+    const char* command = std::getenv(variable);
+    return command ? command : fallback;
+}
+
+// Runs `command` with `args`; an empty command is skipped and says so.
+bool Run(const std::string& name, const std::string& command, const std::vector<std::string>& args,
+         std::ostream& out, std::ostream& err) {
     if (command.empty()) {
-        out << "skipped systemctl";
+        out << "skipped " << name;
         for (const auto& arg : args) out << ' ' << arg;
-        out << " (systemd is not running, or QUILL_SYSTEMCTL is empty)\n";
+        out << "\n";
         return true;
     }
     std::vector<char*> argv{const_cast<char*>(command.c_str())};
@@ -71,6 +86,57 @@ bool Systemctl(const std::vector<std::string>& args, std::ostream& out, std::ost
         err << "quill-engine: " << command << ' ' << args.front() << " failed\n";
         return false;
     }
+    return true;
+}
+
+bool Systemctl(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    return Run("systemctl", SystemctlCommand(), args, out, err);
+}
+
+// The site's group and the service's unprivileged user, made once.
+bool CreateGroupAndUser(std::ostream& out, std::ostream& err) {
+    const std::string group = platform::SiteGroup();
+    if (!::getgrnam(group.c_str()) &&
+        !Run("groupadd", CommandFor("QUILL_GROUPADD", "groupadd"), {"--system", group}, out, err))
+        return false;
+    if (::getpwnam(ServiceUserName)) return true;
+    std::string home = platform::DataRoot();
+    home.pop_back();
+    return Run("useradd", CommandFor("QUILL_USERADD", "useradd"),
+               {"--system", "--gid", group, "--groups", "lp", "--home-dir", home, "--no-create-home", "--shell",
+                "/usr/sbin/nologin", ServiceUserName},
+               out, err);
+}
+
+// The data root and everything in it handed to the site's group: folders
+// group-writable and setgid (what is made in them inherits the group),
+// files group-writable.
+bool PrepareDataRoot(std::ostream& out, std::ostream& err) {
+    const fs::path root = platform::DataRoot();
+    std::error_code ec;
+    for (const char* folder : kSiteFolders) fs::create_directories(root / folder, ec);
+    if (ec) {
+        err << "quill-engine: cannot create the data root " << root.string() << ": " << ec.message() << "\n";
+        return false;
+    }
+    const group* site = ::getgrnam(platform::SiteGroup().c_str());
+    if (!site) out << "group " << platform::SiteGroup() << " does not exist; the data root keeps its group\n";
+    const auto share = [&](const fs::path& path) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || S_ISLNK(st.st_mode)) return;
+        if (site && ::lchown(path.c_str(), static_cast<uid_t>(-1), site->gr_gid) != 0)
+            ec.assign(errno, std::generic_category());
+        const mode_t add = S_ISDIR(st.st_mode) ? (S_ISGID | S_IRWXG) : (S_IRGRP | S_IWGRP);
+        if (::chmod(path.c_str(), (st.st_mode & 07777) | add) != 0) ec.assign(errno, std::generic_category());
+    };
+    share(root);
+    for (auto it = fs::recursive_directory_iterator(root, ec); !ec && it != fs::recursive_directory_iterator(); ++it)
+        share(it->path());
+    if (ec) {
+        err << "quill-engine: cannot hand " << root.string() << " to the site's group: " << ec.message() << "\n";
+        return false;
+    }
+    out << "data root " << root.string() << " shared by the group " << platform::SiteGroup() << "\n";
     return true;
 }
 
@@ -97,7 +163,13 @@ std::string ServiceUnitText(const std::string& programPath) {
         "[Service]\n"
         "Type=simple\n"
         "ExecStart=" + Quoted(programPath) + " --service\n"
-        "WorkingDirectory=" + WithoutSpecifiers(fs::path(programPath).parent_path().string()) + "\n";
+        // Never root: the members of the group write designs and Printers.INI,
+        // whose port names and folders the service would write to.
+        "User=" + std::string(ServiceUserName) + "\n"
+        "Group=" + WithoutSpecifiers(platform::SiteGroup()) + "\n"
+        "SupplementaryGroups=lp\n"
+        "UMask=0002\n"
+        "WorkingDirectory=" + WithoutSpecifiers(platform::DataRoot()) + "\n";
     for (const char* name : kCarriedVariables)
         if (const char* value = std::getenv(name)) text += "Environment=" + Quoted(std::string(name) + "=" + value) + "\n";
     text +=
@@ -118,6 +190,7 @@ int InstallService(const std::string& programPath, std::ostream& out, std::ostre
         err << "quill-engine: cannot tell the program's own path\n";
         return 1;
     }
+    if (!CreateGroupAndUser(out, err) || !PrepareDataRoot(out, err)) return 1;
     const std::string unit = UnitPath();
     std::error_code ec;
     fs::create_directories(UnitFolder(), ec);

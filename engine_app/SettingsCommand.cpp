@@ -2,6 +2,8 @@
 
 #include <strings.h>
 
+#include <charconv>
+#include <optional>
 #include <ostream>
 
 #include "core/SettingsStore.h"
@@ -21,7 +23,7 @@ constexpr const char* kUsage =
     "  backend                          which store is active and where it is\n"
     "  export                           the whole store as INI text\n"
     "  get SECTION KEY                  one value (SECTION \"Quill\" is the global section)\n"
-    "  set SECTION KEY VALUE [--type string|integer]\n"
+    "  set SECTION KEY VALUE            stored by the key's type (integer, boolean 1/0 or string)\n"
     "  delete SECTION [KEY]             one value, or the whole section\n"
     "  dump                             start up as the engine would and show every setting in effect\n";
 
@@ -29,6 +31,13 @@ constexpr const char* kUsage =
 std::string SectionSuffix(const std::string& section) {
     if (section.empty() || strcasecmp(section.c_str(), "Quill") == 0) return {};
     return "\\" + section;
+}
+
+std::optional<int> ParseDecimal(const std::string& text) {
+    int number = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+    return number;
 }
 
 std::string RegistryKeyOf(const std::string& section) { return std::string(RegistryRoot) + SectionSuffix(section); }
@@ -49,14 +58,19 @@ std::string Describe(const platform::RegValue& v) {
 class Command {
 public:
     Command(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+    // the choice holds for this command only
+    ~Command() {
+        if (chosen_) ChooseProgramFolder(previousFolder_);
+    }
 
     int Run(std::vector<std::string> args) {
-        // the program folder is the start folder, as for the engine itself
         if (args.size() >= 2 && args[0] == "--program-folder") {
-            if (!platform::SetCurrentDirectory(args[1])) {
-                err_ << "cannot enter program folder " << args[1] << "\n";
+            if (!platform::FolderExists(args[1])) {
+                err_ << "no program folder " << args[1] << "\n";
                 return 2;
             }
+            previousFolder_ = ChooseProgramFolder(args[1]);
+            chosen_ = true;
             args.erase(args.begin(), args.begin() + 2);
         }
         ChooseSettingsStore();
@@ -66,7 +80,7 @@ public:
         if (verb == "export" && args.size() == 1) return Export();
         if (verb == "get" && args.size() == 3) return Get(args[1], args[2]);
         if (verb == "set" && (args.size() == 4 || (args.size() == 6 && args[4] == "--type")))
-            return Set(args[1], args[2], args[3], args.size() == 6 ? args[5] : "string");
+            return Set(args[1], args[2], args[3], args.size() == 6 ? args[5] : std::string());
         if (verb == "delete" && (args.size() == 2 || args.size() == 3))
             return Delete(args[1], args.size() == 3 ? args[2] : std::string());
         if (verb == "dump" && args.size() == 1) return DumpSettings(out_);
@@ -125,27 +139,50 @@ private:
         return 0;
     }
 
+    // The key's own type decides how it is stored (integer and boolean keys
+    // as numbers, booleans as 1 / 0); --type may only confirm it.
     int Set(const std::string& section, const std::string& key, const std::string& value, const std::string& type) {
-        SettingValue typed = value;
-        if (type == "integer") {
-            try {
-                std::size_t used = 0;
-                typed = std::stoi(value, &used);
-                if (used != value.size()) throw std::invalid_argument(value);
-            } catch (const std::exception&) {
-                err_ << "not an integer: " << value << "\n";
-                return 2;
-            }
-        } else if (type != "string") {
+        const KeyClass keyClass = KeyClassOf(key);
+        const bool numeric = keyClass != KeyClass::String;
+        if (!type.empty() && type != "string" && type != "integer") {
             err_ << "unknown type: " << type << " (string or integer)\n";
             return 2;
+        }
+        if (!type.empty() && (type == "integer") != numeric) {
+            err_ << key << " is " << (numeric ? "an integer" : "a string") << " setting\n";
+            return 2;
+        }
+        SettingValue typed = value;
+        if (numeric) {
+            const auto number = ParseDecimal(value);
+            if (!number) {
+                err_ << key << " takes a whole number; not changed: " << value << "\n";
+                return 2;
+            }
+            typed = keyClass == KeyClass::Boolean ? SettingValue(*number != 0) : SettingValue(*number);
         }
         if (Folders.UseINIFile && platform::FileExists(SettingsFilePath()) && platform::IsReadOnly(SettingsFilePath())) {
             err_ << SettingsFilePath() << " is read-only; nothing written\n";
             return 1;
         }
-        WithSettingsSection(SectionSuffix(section), [&] { WriteValue(key, typed); });
+        // a refused write is recorded in the exception log; say so here too
+        std::string stored;
+        WithSettingsSection(SectionSuffix(section), [&] {
+            WriteValue(key, typed);
+            stored = ReadStringValue(key, "");
+        });
+        if (stored != StoredText(typed)) {
+            err_ << key << " not written (see the exception log in " << Folders.LogFolder << ")\n";
+            return 1;
+        }
         return 0;
+    }
+
+    // The value as the store gives it back: numbers in decimal, booleans 1 / 0.
+    static std::string StoredText(const SettingValue& value) {
+        if (const bool* b = std::get_if<bool>(&value)) return *b ? "1" : "0";
+        if (const int* i = std::get_if<int>(&value)) return std::to_string(*i);
+        return std::get<std::string>(value);
     }
 
     int Delete(const std::string& section, const std::string& key) {
@@ -174,6 +211,8 @@ private:
 
     std::ostream& out_;
     std::ostream& err_;
+    bool chosen_ = false;
+    std::string previousFolder_;
 };
 
 }  // namespace

@@ -31,7 +31,7 @@ std::string TSingleInstance::LockPath() { return AddBackslash(Settings.TempLocat
 
 std::unique_ptr<TSingleInstance> TSingleInstance::Acquire(const std::string& path, const std::string& title,
                                                           std::string& reason) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) {
         reason = "cannot open the lock file " + path + ": " + std::strerror(errno);
         return nullptr;

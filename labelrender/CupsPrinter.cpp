@@ -4,6 +4,8 @@
 
 #include <fstream>
 #include <functional>
+#include <map>
+#include <string_view>
 #include <memory>
 #include <vector>
 
@@ -77,6 +79,44 @@ std::string StateMessage(http_t* http, const std::string& printerUri) {
     ipp_attribute_t* attribute = ippFindAttribute(response.get(), "printer-state-message", IPP_TAG_TEXT);
     const char* text = attribute ? ippGetString(attribute, 0, nullptr) : nullptr;
     return text ? text : "";
+}
+
+// The machine each active job of `destination` came from, by job id;
+// cupsGetJobs2 does not carry it.
+std::map<int, std::string> OriginatingHosts(http_t* http, const std::string& destination) {
+    std::map<int, std::string> hosts;
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/printers/%s",
+                     destination.c_str());
+    ipp_t* request = ippNewRequest(IPP_OP_GET_JOBS);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "which-jobs", nullptr, "not-completed");
+    ippAddBoolean(request, IPP_TAG_OPERATION, "my-jobs", 0);
+    static const char* const wanted[] = {"job-id", "job-originating-host-name"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, wanted);
+    const IppPtr response(cupsDoRequest(http, request, "/"));   // takes the request
+    if (!response) return hosts;
+    // one group of attributes per job, in no fixed order
+    int id = 0;
+    std::string host;
+    const auto endOfJob = [&] {
+        if (id) hosts[id] = host;
+        id = 0;
+        host.clear();
+    };
+    for (ipp_attribute_t* a = ippFirstAttribute(response.get()); a; a = ippNextAttribute(response.get())) {
+        const char* name = ippGetName(a);
+        if (!name) {
+            endOfJob();
+        } else if (std::string_view(name) == "job-id") {
+            id = ippGetInteger(a, 0);
+        } else if (std::string_view(name) == "job-originating-host-name") {
+            const char* text = ippGetString(a, 0, nullptr);
+            host = text ? text : "";
+        }
+    }
+    endOfJob();
+    return hosts;
 }
 
 std::string LastError() {
@@ -193,9 +233,12 @@ Status ActiveJobs(const std::string& destination, std::vector<Job>& out) {
     }
     const std::unique_ptr<cups_job_t, std::function<void(cups_job_t*)>> owned(
         jobs, [count](cups_job_t* list) { cupsFreeJobs(count, list); });
+    const std::map<int, std::string> hosts = OriginatingHosts(http.get(), destination);
     for (int i = 0; i < count; ++i) {
         const cups_job_t& job = jobs[i];
-        out.push_back({job.id, Text(job.dest), Text(job.user), Text(job.title), Text(job.format), StateOf(job.state)});
+        const auto host = hosts.find(job.id);
+        out.push_back({job.id, Text(job.dest), Text(job.user), Text(job.title), Text(job.format), StateOf(job.state),
+                       host == hosts.end() ? std::string() : host->second});
     }
     return Status::Ok();
 }

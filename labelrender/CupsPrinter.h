@@ -39,6 +39,7 @@ struct Job {
     std::string title;    // the document name; may be empty
     std::string format;   // document format (MIME type)
     JobState state = JobState::Pending;
+    std::string host;     // the machine the job came from; may be empty
 };
 
 // The destination's jobs that have not finished (pending, held, processing

@@ -1,5 +1,6 @@
 #include "labelrender/OutputDevice.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -91,6 +92,8 @@ std::string MakeWorkFile(const std::string& folder) {
     std::string pattern = WithSlash(folder) + ".quill-job-XXXXXX";
     const int fd = mkstemp(pattern.data());
     if (fd < 0) return {};
+    // mkstemp makes the file private; the printed job is the site's, like every file we make
+    ::fchmod(fd, 0666 & ~platform::FileCreationMask());
     ::close(fd);
     return pattern;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace quill::platform {
 
@@ -49,10 +50,28 @@ char32_t Cp1252ToUnicode(unsigned char b) {
     return u ? u : kReplacement;
 }
 
+// Windows' best fit for the characters of DOS code page 850 that 1252
+// lacks: box drawing, blocks and shades become look-alikes.
+struct BestFit {
+    char16_t unicode;
+    unsigned char ansi;
+};
+constexpr BestFit kBestFit1252[] = {
+    {0x0131, 'i'},  {0x2017, '='},  {0x2500, '-'},  {0x2502, 0xA6}, {0x250C, '+'},  {0x2510, '+'},
+    {0x2514, '+'},  {0x2518, '+'},  {0x251C, '+'},  {0x2524, 0xA6}, {0x252C, '-'},  {0x2534, '-'},
+    {0x253C, '+'},  {0x2550, '-'},  {0x2551, 0xA6}, {0x2554, '+'},  {0x2557, '+'},  {0x255A, '+'},
+    {0x255D, '+'},  {0x2560, 0xA6}, {0x2563, 0xA6}, {0x2566, '-'},  {0x2569, '-'},  {0x256C, '+'},
+    {0x2580, 0xAF}, {0x2584, '_'},  {0x2588, 0xA6}, {0x2591, 0xA6}, {0x2592, 0xA6}, {0x2593, 0xA6},
+    {0x25A0, 0xA6},
+};
+
 char UnicodeToCp1252(char32_t u) {
     if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return static_cast<char>(u);
     const auto it = std::find(kCp1252C1.begin(), kCp1252C1.end(), u);
-    return it != kCp1252C1.end() ? static_cast<char>(0x80 + (it - kCp1252C1.begin())) : '?';
+    if (it != kCp1252C1.end()) return static_cast<char>(0x80 + (it - kCp1252C1.begin()));
+    for (const BestFit& fit : kBestFit1252)
+        if (fit.unicode == u) return static_cast<char>(fit.ansi);
+    return '?';
 }
 
 void AppendUtf8(std::string& out, char32_t u) {
@@ -100,33 +119,40 @@ LeadByte ClassifyLead(unsigned char b) {
     return {0, 0, 0};
 }
 
-// Valid UTF-8 is copied; each broken piece (the longest start of a valid
-// sequence, or a single byte) becomes one U+FFFD, as the Unicode standard
-// recommends.
-std::string SanitizeUtf8(const std::string& bytes) {
-    std::string out;
-    out.reserve(bytes.size());
+// The characters of valid UTF-8; each broken piece (the longest start of a
+// valid sequence, or a single byte) becomes one U+FFFD, as the Unicode
+// standard recommends.
+std::u32string DecodeUtf8(const std::string& bytes) {
+    std::u32string out;
     std::size_t i = 0;
     while (i < bytes.size()) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         if (b < 0x80) {
-            out += bytes[i++];
+            out += b;
+            ++i;
             continue;
         }
         const LeadByte lead = ClassifyLead(b);
         std::size_t n = 1;
+        char32_t u = lead.length == 2 ? (b & 0x1F) : lead.length == 3 ? (b & 0x0F) : (b & 0x07);
         for (int k = 1; k < lead.length && i + n < bytes.size(); ++k, ++n) {
             const auto c = static_cast<unsigned char>(bytes[i + n]);
             const unsigned char low = k == 1 ? lead.low : 0x80;
             const unsigned char high = k == 1 ? lead.high : 0xBF;
             if (c < low || c > high) break;
+            u = (u << 6) | (c & 0x3F);
         }
-        if (lead.length > 0 && n == static_cast<std::size_t>(lead.length))
-            out.append(bytes, i, n);
-        else
-            AppendUtf8(out, kReplacement);
+        out += lead.length > 0 && n == static_cast<std::size_t>(lead.length) ? u : kReplacement;
         i += n;
     }
+    return out;
+}
+
+// Valid UTF-8 is copied; broken pieces become U+FFFD.
+std::string SanitizeUtf8(const std::string& bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char32_t u : DecodeUtf8(bytes)) AppendUtf8(out, u);
     return out;
 }
 
@@ -140,6 +166,46 @@ std::string Oem850ToAnsi1252(const std::string& oem) {
 
 std::string Cp1252ToUtf8(const std::string& ansi) {
     return SingleByteToUtf8(ansi, Cp1252ToUnicode);
+}
+
+std::string Utf8ToUtf16(const std::string& utf8, bool bigEndian) {
+    std::string out;
+    const auto unit = [&](char16_t v) {
+        const char high = static_cast<char>(v >> 8), low = static_cast<char>(v & 0xFF);
+        out += bigEndian ? high : low;
+        out += bigEndian ? low : high;
+    };
+    for (char32_t u : DecodeUtf8(utf8)) {
+        if (u < 0x10000) {
+            unit(static_cast<char16_t>(u));
+        } else {
+            u -= 0x10000;
+            unit(static_cast<char16_t>(0xD800 + (u >> 10)));
+            unit(static_cast<char16_t>(0xDC00 + (u & 0x3FF)));
+        }
+    }
+    return out;
+}
+
+std::string Utf16ToUtf8(const std::string& utf16, bool bigEndian) {
+    std::string out;
+    const auto unitAt = [&](std::size_t i) -> char16_t {
+        const auto a = static_cast<unsigned char>(utf16[i]), b = static_cast<unsigned char>(utf16[i + 1]);
+        return static_cast<char16_t>(bigEndian ? (a << 8 | b) : (b << 8 | a));
+    };
+    for (std::size_t i = 0; i + 1 < utf16.size(); i += 2) {
+        const char16_t v = unitAt(i);
+        if (v >= 0xD800 && v <= 0xDBFF && i + 3 < utf16.size()) {
+            const char16_t w = unitAt(i + 2);
+            if (w >= 0xDC00 && w <= 0xDFFF) {
+                AppendUtf8(out, 0x10000 + ((v - 0xD800) << 10) + (w - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        AppendUtf8(out, v >= 0xD800 && v <= 0xDFFF ? kReplacement : v);
+    }
+    return out;
 }
 
 std::string LabelBytesToUtf8(const std::string& bytes, int codePage) {

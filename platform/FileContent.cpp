@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <climits>
+#include <cstdlib>
 #include <cerrno>
 #include <utility>
 
@@ -42,7 +44,21 @@ std::pair<int, std::string> CreateTempBeside(const std::string& path, mode_t mod
     return {-1, {}};
 }
 
+bool OverwriteInPlace(const std::string& path, const std::string& bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    return (::close(fd) == 0) && ok;
+}
+
 }  // namespace
+
+unsigned FileCreationMask() {
+    const std::optional<std::string> status = ReadWholeFile("/proc/self/status");
+    const std::size_t at = status ? status->find("\nUmask:") : std::string::npos;
+    if (at == std::string::npos) return 022;
+    return static_cast<unsigned>(std::strtoul(status->c_str() + at + 7, nullptr, 8));
+}
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -59,14 +75,26 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     }
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+bool WriteWholeFile(const std::string& link, const std::string& bytes) {
+    // a symbolic link stays a link: its target is written
+    char resolved[PATH_MAX];
+    const std::string path = ::realpath(link.c_str(), resolved) ? std::string(resolved) : link;
     struct stat st {};
     const bool existing = ::stat(path.c_str(), &st) == 0;
     if (existing && (S_ISDIR(st.st_mode) || IsReadOnly(path))) return false;
-    // a replaced file keeps its permissions; a new one gets the umask's
+    // a file the user may not write is not replaced, though its folder may allow it
+    if (existing && ::geteuid() != 0 && ::access(path.c_str(), W_OK) != 0) return false;
     const mode_t mode = existing ? (st.st_mode & 07777) : 0666;
     const auto [fd, temp] = CreateTempBeside(path, mode);
     if (fd < 0) return false;
+    // a replaced file keeps its owner, group and mode; a new one gets the
+    // umask's. Another user's file (writable through the group) keeps its
+    // owner only when rewritten in place.
+    if (existing && ::fchown(fd, st.st_uid, st.st_gid) != 0) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return OverwriteInPlace(path, bytes);
+    }
     bool ok = WriteAll(fd, bytes) && (!existing || ::fchmod(fd, mode) == 0) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     if (ok && ::rename(temp.c_str(), path.c_str()) == 0) return true;

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 namespace quill::platform {
@@ -17,6 +18,25 @@ std::optional<struct stat> StatOf(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return std::nullopt;
     return st;
+}
+
+bool RenameNoReplaceAt(int fromFolder, const char* from, int toFolder, const char* to) {
+    if (::renameat2(fromFolder, from, toFolder, to, RENAME_NOREPLACE) == 0) return true;
+    // Only a file system without the flag gets the two-step form; link()
+    // refuses an existing target just as atomically.
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    if (::linkat(fromFolder, from, toFolder, to, 0) != 0) return false;
+    if (::unlinkat(fromFolder, from, 0) == 0) return true;
+    ::unlinkat(toFolder, to, 0);
+    return false;
+}
+
+std::optional<std::string> Resolved(const std::string& path) {
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (resolved == nullptr) return std::nullopt;
+    std::string text(resolved);
+    std::free(resolved);
+    return text;
 }
 
 }  // namespace
@@ -32,14 +52,40 @@ bool FolderExists(const std::string& path) {
 }
 
 bool RenameNoReplace(const std::string& from, const std::string& to) {
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
-    // Only a file system without the flag gets the two-step form; link()
-    // refuses an existing target just as atomically.
-    if (errno != EINVAL && errno != ENOSYS) return false;
-    if (::link(from.c_str(), to.c_str()) != 0) return false;
-    if (::unlink(from.c_str()) == 0) return true;
-    ::unlink(to.c_str());
-    return false;
+    return RenameNoReplaceAt(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str());
+}
+
+bool RenameIntoRealFolder(const std::string& from, const std::string& to) {
+    const std::filesystem::path target(to);
+    const std::string folder = target.has_parent_path() ? target.parent_path().string() : ".";
+    // The folder is held open, so it cannot be swapped between check and rename.
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool renamed = RenameNoReplaceAt(AT_FDCWD, from.c_str(), fd, target.filename().c_str());
+    ::close(fd);
+    return renamed;
+}
+
+bool IsOtherThanFolder(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool LiesInsideFolder(const std::string& path, const std::string& folder) {
+    const std::optional<std::string> root = Resolved(folder);
+    if (!root) return false;
+    std::optional<std::string> resolved = Resolved(path);
+    struct stat st {};
+    if (!resolved && ::lstat(path.c_str(), &st) != 0) {
+        const std::filesystem::path p(path);
+        const std::string name = p.filename().string();
+        if (name.empty() || name == "." || name == "..") return false;
+        const std::optional<std::string> parent = Resolved(p.has_parent_path() ? p.parent_path().string() : ".");
+        if (parent) resolved = *parent + "/" + name;
+    }
+    if (!resolved) return false;
+    const std::string prefix = *root == "/" ? *root : *root + "/";
+    return resolved->size() > prefix.size() && resolved->starts_with(prefix);
 }
 
 bool DeleteFile(const std::string& path) {

@@ -31,6 +31,17 @@ bool FolderExists(const std::string& path);
 // Renames `from` to `to`; fails (returns false, nothing changed) when `to`
 // already exists. Works across folders of one file system.
 bool RenameNoReplace(const std::string& from, const std::string& to);
+// RenameNoReplace into a real folder only: fails when the folder of `to` is
+// a symbolic link or no folder. Whoever may write a label folder can swap
+// its Backup for a link, and must not steer the engine's renames with it.
+bool RenameIntoRealFolder(const std::string& from, const std::string& to);
+// Something other than a folder is at `path`: a link (to a folder or not),
+// a file, a device. False when nothing is there.
+bool IsOtherThanFolder(const std::string& path);
+// `path`, with every link resolved, lies inside `folder` (also resolved),
+// not on it. A path that does not exist yet is judged by its folder; a
+// dangling link never lies inside.
+bool LiesInsideFolder(const std::string& path, const std::string& folder);
 
 bool DeleteFile(const std::string& path);
 
@@ -58,10 +69,16 @@ bool SetReadOnly(const std::string& path, bool readOnly);
 // whose name equals `name` without regard to case; otherwise `folder` + `name`.
 std::string FindCaseInsensitive(const std::string& folder, const std::string& name);
 
+// The process's umask, read without changing it (022 when it cannot be read).
+unsigned FileCreationMask();
+
 // Whole file as bytes; nullopt when it cannot be read.
 std::optional<std::string> ReadWholeFile(const std::string& path);
-// Writes through a temporary file and a rename, so readers never see half a file.
-// Like Windows, refuses a target that carries the read-only attribute.
+// Writes through a temporary file and a rename, so readers never see half a
+// file. The file keeps its owner, group and mode, and a symbolic link its
+// target; another user's file (writable through the group) is rewritten in
+// place instead. Like Windows, refuses a target that carries the read-only
+// attribute, and one this user may not write.
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
 
 }  // namespace quill::platform

@@ -2,13 +2,18 @@
 
 #include <algorithm>
 
+#include "platform/CodePage.h"
+
 namespace quill::platform {
 
 namespace {
 
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
+constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// Windows trims these around keys and values; ^Z is the end mark of DOS files.
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\x1A'; }
 
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
@@ -27,12 +32,14 @@ bool ContainsNoCase(const std::vector<std::string>& names, std::string_view name
     return std::any_of(names.begin(), names.end(), [&](const std::string& n) { return EqualNoCase(n, name); });
 }
 
-// "[name]" gives name; a header missing its "]" still counts, as in Windows.
+// "[name]" gives name, whatever follows the "]"; a line missing its "]" is
+// no header, so the keys below it stay in the section before.
 std::optional<std::string_view> SectionName(std::string_view line) {
     line = Trim(line);
     if (line.empty() || line.front() != '[') return std::nullopt;
-    line.remove_prefix(1);
-    return Trim(line.substr(0, line.find(']')));
+    const std::size_t close = line.find(']');
+    if (close == std::string_view::npos) return std::nullopt;
+    return Trim(line.substr(1, close - 1));
 }
 
 struct Entry {
@@ -44,7 +51,7 @@ struct Entry {
 // "key = value"; headers, ';' comments and lines without "=" are no entries.
 std::optional<Entry> ParseEntry(std::string_view line) {
     const std::string_view trimmed = Trim(line);
-    if (trimmed.empty() || trimmed.front() == ';' || trimmed.front() == '[') return std::nullopt;
+    if (trimmed.empty() || trimmed.front() == ';' || SectionName(trimmed)) return std::nullopt;
     const std::size_t eq = line.find('=');
     if (eq == std::string_view::npos) return std::nullopt;
     std::size_t valueStart = eq + 1;
@@ -55,9 +62,15 @@ std::optional<Entry> ParseEntry(std::string_view line) {
 }  // namespace
 
 IniDocument::IniDocument(std::string_view bytes) {
-    if (bytes.starts_with(kBom)) {
-        bom_ = kBom;
-        bytes.remove_prefix(kBom.size());
+    // A file saved as "Unicode" is held as UTF-8 and written back as it came.
+    std::string decoded;
+    if (bytes.starts_with(kUtf16LeBom) || bytes.starts_with(kUtf16BeBom)) {
+        encoding_ = bytes.starts_with(kUtf16LeBom) ? Encoding::Utf16Le : Encoding::Utf16Be;
+        decoded = Utf16ToUtf8(std::string(bytes.substr(2)), encoding_ == Encoding::Utf16Be);
+        bytes = decoded;
+    } else if (bytes.starts_with(kUtf8Bom)) {
+        encoding_ = Encoding::Utf8;
+        bytes.remove_prefix(kUtf8Bom.size());
     }
     std::size_t pos = 0;
     while (pos < bytes.size()) {
@@ -75,9 +88,15 @@ IniDocument::IniDocument(std::string_view bytes) {
 }
 
 std::string IniDocument::Bytes() const {
-    std::string bytes = bom_;
-    for (const Line& line : lines_) bytes += line.text + line.end;
-    return bytes;
+    std::string text;
+    for (const Line& line : lines_) text += line.text + line.end;
+    switch (encoding_) {
+        case Encoding::Plain: return text;
+        case Encoding::Utf8: return std::string(kUtf8Bom) + text;
+        case Encoding::Utf16Le: return std::string(kUtf16LeBom) + Utf8ToUtf16(text, false);
+        case Encoding::Utf16Be: return std::string(kUtf16BeBom) + Utf8ToUtf16(text, true);
+    }
+    return text;
 }
 
 IniDocument::Range IniDocument::SectionAt(std::size_t header) const {
@@ -142,7 +161,6 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     const std::string entry = std::string(key) + "=" + std::string(value);
     const auto range = FindSection(section);
     if (!range) {
-        if (!lines_.empty() && !Trim(lines_.back().text).empty()) InsertLine(lines_.size(), {});
         InsertLine(lines_.size(), "[" + std::string(section) + "]");
         InsertLine(lines_.size(), entry);
         return;
@@ -168,19 +186,12 @@ bool IniDocument::Remove(std::string_view section, std::string_view key) {
     return true;
 }
 
-bool IniDocument::EraseSections(std::string_view section) {
-    bool erased = false;
-    for (std::size_t i = 0; i < lines_.size();) {
-        const auto name = SectionName(lines_[i].text);
-        if (name && EqualNoCase(*name, section)) {
-            lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(i),
-                         lines_.begin() + static_cast<std::ptrdiff_t>(SectionAt(i).last));
-            erased = true;
-        } else {
-            ++i;
-        }
-    }
-    return erased;
+bool IniDocument::EraseSection(std::string_view section) {
+    const auto range = FindSection(section);
+    if (!range) return false;
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(range->first - 1),
+                 lines_.begin() + static_cast<std::ptrdiff_t>(range->last));
+    return true;
 }
 
 }  // namespace quill::platform

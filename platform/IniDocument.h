@@ -28,7 +28,8 @@ public:
     void Set(std::string_view section, std::string_view key, std::string_view value);
     // Each returns whether anything changed.
     bool Remove(std::string_view section, std::string_view key);
-    bool EraseSections(std::string_view section);
+    // The first section of that name, as Windows deletes it.
+    bool EraseSection(std::string_view section);
 
 private:
     struct Line {
@@ -46,7 +47,10 @@ private:
     Range SectionAt(std::size_t header) const;
     void InsertLine(std::size_t at, std::string text);
 
-    std::string bom_;
+    // The file's byte order mark and encoding; lines are held as UTF-8 for
+    // the Unicode forms.
+    enum class Encoding { Plain, Utf8, Utf16Le, Utf16Be };
+    Encoding encoding_ = Encoding::Plain;
     std::vector<Line> lines_;
     std::string newline_;   // of the file's first line end; CR LF for a new file
 };

@@ -70,7 +70,9 @@ std::optional<std::string> IniFile::Read(const std::string& section, const std::
     const auto raw = document ? document->Value(section, key) : std::nullopt;
     if (!raw) return std::nullopt;
     std::string_view value = *raw;
-    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
+    // one pair of double or single quotes around the value is dropped, as Windows does
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
     return std::string(value);
 }
 
@@ -115,7 +117,7 @@ bool IniFile::DeleteKey(const std::string& section, const std::string& key) {
 }
 
 bool IniFile::EraseSection(const std::string& section) {
-    return EditFile(path_, [&](IniDocument& document) { return document.EraseSections(section); });
+    return EditFile(path_, [&](IniDocument& document) { return document.EraseSection(section); });
 }
 
 }  // namespace quill::platform

@@ -1,12 +1,12 @@
 #include "platform/RegistryStore.h"
 
-#include <pwd.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 
 #include "platform/SqliteDb.h"
+#include "platform/SystemInfo.h"
 
 namespace quill::platform {
 
@@ -116,12 +116,6 @@ RegValue ValueFromRow(const SqliteStatement& row) {
     return value;
 }
 
-std::string HomeFolder() {
-    if (const char* home = std::getenv("HOME"); home && *home) return home;
-    const passwd* pw = getpwuid(geteuid());
-    return pw && pw->pw_dir ? pw->pw_dir : ".";
-}
-
 }  // namespace
 
 RegistryStore::RegistryStore(const std::string& path) : path_(path) {
@@ -138,11 +132,8 @@ RegistryStore::~RegistryStore() = default;
 std::string RegistryStore::DefaultPath() {
     if (const char* explicitPath = std::getenv("QUILL_REGISTRY"); explicitPath && *explicitPath)
         return explicitPath;
-    if (geteuid() == 0) return "/var/lib/quill/registry.db";
-    // XDG: a relative value is invalid and must be ignored
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/')
-        return std::string(config) + "/quill/registry.db";
-    return HomeFolder() + "/.config/quill/registry.db";
+    // the store is the site's, shared like its folders
+    return DataRoot() + "registry.db";
 }
 
 bool RegistryStore::KeyExists(const std::string& key) {

@@ -36,8 +36,7 @@ public:
     RegistryStore(const RegistryStore&) = delete;
     RegistryStore& operator=(const RegistryStore&) = delete;
 
-    // $QUILL_REGISTRY, else /var/lib/quill/registry.db for root, else
-    // $XDG_CONFIG_HOME/quill/registry.db (~/.config/quill/registry.db).
+    // $QUILL_REGISTRY, else registry.db in the data root.
     static std::string DefaultPath();
 
     const std::string& path() const { return path_; }

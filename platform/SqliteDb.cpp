@@ -1,5 +1,8 @@
 #include "platform/SqliteDb.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 #include <thread>
@@ -76,6 +79,9 @@ std::string SqliteStatement::Bytes(int column) const {
 std::int64_t SqliteStatement::Int(int column) const { return sqlite3_column_int64(stmt_, column); }
 
 SqliteDb::SqliteDb(const std::string& path) : path_(path) {
+    // SQLite would make a new file 0644; made here it follows the umask,
+    // so the site's group may write it (its journals take its mode)
+    if (const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666); fd >= 0) ::close(fd);
     sqlite3* raw = nullptr;
     const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     db_.reset(raw);

@@ -33,7 +33,7 @@ std::string HomeFolder() {
 
 std::string ComputerName() {
     // two engines sharing folders on one machine (tests) need two names
-    if (std::string name = Env("QUILL_COMPUTER_NAME"); !name.empty()) return name;
+    if (std::string name = Env("QUILL_COMPUTER_NAME"); !name.empty()) return name.substr(0, 15);
     char buffer[256] = {};
     if (::gethostname(buffer, sizeof buffer - 1) != 0) return "QUILLPC";
     std::string name = buffer;
@@ -45,11 +45,18 @@ std::string ComputerName() {
 
 std::string DataRoot() {
     if (const std::string data = Env("QUILL_DATA"); !data.empty()) return WithSlash(data);
-    if (::geteuid() == 0) return "/var/lib/quill/";
+    // the site's root serves every user once it is installed; a private one
+    // is only for a trial on a machine without it
+    if (::geteuid() == 0 || std::filesystem::is_directory(SiteDataRoot)) return SiteDataRoot;
     // the XDG rules ignore a relative value
     const std::string xdg = Env("XDG_DATA_HOME");
     if (!xdg.empty() && xdg.front() == '/') return WithSlash(xdg) + "quill/";
     return WithSlash(HomeFolder()) + ".local/share/quill/";
+}
+
+std::string SiteGroup() {
+    const std::string group = Env("QUILL_SITE_GROUP");
+    return group.empty() ? "quill" : group;
 }
 
 std::string ExecutableFolder() {

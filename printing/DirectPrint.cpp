@@ -4,6 +4,7 @@
 
 #include "core/Logging.h"
 #include "core/Utilities.h"
+#include "printing/DesignLookup.h"
 #include "printing/DirectFiles.h"
 #include "printing/PrinterPort.h"
 
@@ -27,7 +28,8 @@ bool PrintDirectTask(TDirectPrinterCache& cache, std::span<const TLabelRecord> r
     TDirectDesign design;
     design.Printer = DefaultDirectPrinter;
     design.Port = DefaultDirectPort;
-    if (!ReadDirectDesign(folder + fileName, design)) {
+    const std::optional<std::string> path = FindDesignFile(folder, first.Design);
+    if (!path || !ReadDirectDesign(*path, design)) {
         errorText = "Design not found: " + fileName;
         return false;
     }

@@ -5,6 +5,7 @@
 #include "core/Logging.h"
 #include "core/Utilities.h"
 #include "platform/FileOps.h"
+#include "printing/DesignLookup.h"
 #include "printing/PrintRepeat.h"
 #include "printing/ShiftHooks.h"
 
@@ -56,11 +57,12 @@ bool PrintLabel(ll::LabelJob& job, std::span<const TLabelRecord> records, const 
     if (Settings.CodePage != 0) SetCodePageOptions(job);
 
     const std::string folder = AddBackslash(first.DesignFolder);
-    const std::string designPath = platform::FindCaseInsensitive(folder, first.Design + ".lbl");
-    if (!platform::FileExists(designPath)) {
-        errorText = "Design not found: " + designPath;
+    const std::optional<std::string> found = FindDesignFile(folder, first.Design);
+    if (!found) {
+        errorText = "Design not found: " + folder + first.Design + ".lbl";
         return false;
     }
+    const std::string& designPath = *found;
     const std::string designFile = designPath.substr(folder.size());
 
     platform::SetCurrentDirectory(folder);

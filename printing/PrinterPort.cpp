@@ -5,11 +5,14 @@
 #include <strings.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <string_view>
 
 #include "labelrender/CupsPrinter.h"
+#include "platform/FileOps.h"
+#include "printing/DirectFiles.h"
 
 namespace quill {
 
@@ -116,12 +119,23 @@ TPortTarget ResolvePort(const std::string& port, const std::string& folder) {
     return {TPortKind::File, folder + port};
 }
 
+// The design a label file picks sets the port, so a file is written only
+// inside the design's folder or when the administrator lists it in
+// Printers.INI.
+bool IsPermittedFile(const std::string& port, const std::string& path, const std::string& folder) {
+    if (platform::LiesInsideFolder(path, folder)) return true;
+    const TPrintersIni printers = ReadPrinters();
+    return port == printers.PortDefault ||
+           std::find(printers.Ports.begin(), printers.Ports.end(), port) != printers.Ports.end();
+}
+
 }  // namespace
 
 bool WriteToPort(const std::string& port, const std::vector<std::string>& pieces, const std::string& folder,
                  const std::string& title, std::chrono::milliseconds stallLimit) {
     const TPortTarget target = ResolvePort(port, folder);
     if (target.Kind == TPortKind::Spooler) return WriteToSpooler(target.Path, pieces, title);
+    if (target.Kind == TPortKind::File && !IsPermittedFile(port, target.Path, folder)) return false;
     return WriteToDevice(target, pieces, stallLimit);
 }
 

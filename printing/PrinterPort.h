@@ -4,7 +4,8 @@
 //    device that exists: /dev/usb/lp0..9, then /dev/lp0..9, or the
 //    colon-separated list in $QUILL_LPT_DEVICES;
 //  - the name of a CUPS destination becomes one raw job to it;
-//  - anything else is a file path, relative ones taken from `folder`.
+//  - anything else is a file path, relative ones taken from `folder`; it is
+//    written only when it lies inside `folder` or Printers.INI lists the port.
 // A device that stops taking data does not hold the caller forever: the
 // write gives up after `stallLimit` without progress.
 #include <chrono>

@@ -62,9 +62,9 @@ void WriteInfoJobs(const std::string& printer, const std::vector<cups::Job>& job
         AddLogVerbose("spooler job " + printer + " nr jobs =" + std::to_string(jobs.size()));
         for (const cups::Job& job : jobs) {
             const int status = JobStatusOf(job.state);
-            AddLogVerbose("Info job printer name: " + printer + " " + job.printer + " " + job.user + " " + job.title +
-                          " " + job.format + " " + StateText(job.state) + " " + std::to_string(status) + " " +
-                          JobStatusName(status));
+            AddLogVerbose("Info job printer name: " + printer + " " + job.printer + " " + job.host + " " + job.user +
+                          " " + job.title + " " + job.format + " " + StateText(job.state) + " " +
+                          std::to_string(status) + " " + JobStatusName(status));
         }
     } catch (const std::exception&) {
         AddLog("Exception: WriteInfoJobs failed.");

@@ -11,15 +11,14 @@ scripts/build.sh
 engine=$repo/${QUILL_BUILD_DIR:-build}/engine_app/quill-engine
 "$engine" --version
 
-# The data root as the engine finds it; the program folder (settings file,
-# Printers.INI, and "Log" beside it) is a folder of its own below it.
-if [ -n "${QUILL_DATA:-}" ]; then root=$QUILL_DATA
-elif [ "$(id -u)" -eq 0 ]; then root=/var/lib/quill
-else root=${XDG_DATA_HOME:-$HOME/.local/share}/quill
-fi
-program=$root/program
-mkdir -p "$program"
-cd "$program"
+# Our files stay readable and writable for the site's group, as the
+# engine's own are.
+umask 002
+# The program folder as the engine finds it (settings file, Printers.INI,
+# "Log" beside it): <data root>/program, where the data root is the site's
+# /var/lib/quill once it exists (or as root), else a private trial root.
+program=$("$engine" --settings dump | sed -n 's/^Program folder: *//p')
+program=${program%/}
 
 # Sample folder -> settings section.
 declare -A section=(
@@ -98,5 +97,5 @@ echo "  PDF files (when no CUPS printer is set up): $pdfs"
 echo "  Direct printer bytes: direct-output.prn in $(folderOf "Direct Corvane" designs)"
 echo "  Backup and Error folders: Backup/ and Error/ in each label folder, e.g. $(folderOf Legacy labels)/Backup"
 echo "  logs: $logs (monthly log and exception log)"
-echo "  settings: quill-engine --settings dump, run in $program"
+echo "  settings: quill-engine --settings dump (program folder $program)"
 [ "$status" -le 1 ]

@@ -1,6 +1,12 @@
 #!/usr/bin/env bash
 # Installs every Debian 12 package that Quill's build, tests and benchmarks
 # use. Safe to run again: packages already present are skipped.
+#
+# A site: `sudo quill-engine -INSTALL` creates the group "quill", the data
+# root /var/lib/quill (shared by the group) and the service QuillService,
+# which runs as the unprivileged user "quill". A desktop user joins the site
+# with `sudo usermod -a -G quill USER` and logs in again; from then on that
+# user's programs share the service's settings, label and design folders.
 set -euo pipefail
 
 packages=(
@@ -15,7 +21,7 @@ packages=(
   fonts-dejavu-core
   clang libclang-rt-14-dev
   python3 python3-stdnum
-  poppler-utils xvfb xauth
+  poppler-utils xvfb xauth strace
   xdotool trayer imagemagick x11-utils
   glabels time
 )
@@ -33,4 +39,9 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 else
   echo "setup: all packages present"
+fi
+
+# A site is installed but this user is not one of it yet.
+if getent group quill >/dev/null && [ "$(id -u)" -ne 0 ] && ! id -nG | tr ' ' '\n' | grep -qx quill; then
+  echo "setup: to share the site's settings and folders: sudo usermod -a -G quill $(id -un), then log in again"
 fi

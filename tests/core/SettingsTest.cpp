@@ -162,15 +162,20 @@ TEST_F(SettingsRegistry, SaveStoresDWordsAndStrings) {
     EXPECT_FALSE(r.ReadValue("SOFTWARE\\Vek\\Quill", "Debug"));
 }
 
-TEST_F(SettingsRegistry, ServiceTakesItsProgramFolderFromImagePath) {
+TEST_F(SettingsRegistry, EveryProgramTakesTheSitesProgramFolderWhereverItStartsAndLies) {
+    unsetenv("QUILL_PROGRAM_FOLDER");
     Registry().WriteString("SYSTEM\\CurrentControlSet\\Services\\QuillService", "ImagePath",
                            world.path("srv/quill-engine"));
-    world.writeFile("srv/QUILL.INI", "[Quill]\nMaxlabels=6\n");
-    StartUp("QuillService");
-    EXPECT_EQ(Folders.ProgramFolder, world.path("srv/"));
-    EXPECT_TRUE(Folders.UseINIFile);
-    EXPECT_EQ(Settings.Maxlabels, 6);
-    EXPECT_EQ(Folders.LogFolder, world.path("Log"));
+    world.writeFile("data/program/QUILL.INI", "[Quill]\nMaxlabels=6\n");
+    for (const char* title : {"QuillService", "QuillEngine", "QuillPrint"}) {
+        StartUp(title);
+        EXPECT_EQ(Folders.ProgramFolder, world.path("data/program/")) << title;
+        EXPECT_TRUE(Folders.UseINIFile);
+        EXPECT_EQ(Settings.Maxlabels, 6);
+        EXPECT_EQ(Folders.LogFolder, world.path("data/Log"));
+        EXPECT_EQ(Folders.HelpFolder, world.path("data/Help"));
+        FinalizeGlobals();
+    }
 }
 
 TEST(SettingsStoreFailure, UnopenableRegistryEndsTheProgramWithItsMessage) {

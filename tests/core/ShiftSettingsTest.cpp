@@ -61,6 +61,16 @@ TEST_F(ShiftSettings, LoadTakesTheSecondStockThenTheStoredOne) {
     EXPECT_EQ(two.ShiftDelaySecs, 9);
 }
 
+TEST_F(ShiftSettings, ASingleStockIsNoDefault) {
+    world.writeFile("prog/LABELS.INI", "[Label1]\nDescription=Only\nHeightINCH=30\nSpaceHeightINCH_24Pins=6\nCols=4\n");
+    StartUp();
+    LoadShiftSettings(1);
+    const TShiftSettings builtIn;
+    EXPECT_EQ(ShiftSettingsOf(1).LabelInfoDescription, builtIn.LabelInfoDescription);
+    EXPECT_EQ(ShiftSettingsOf(1).LabelHeightINCH, builtIn.LabelHeightINCH);
+    EXPECT_EQ(ShiftSettingsOf(1).Positions, builtIn.Positions);
+}
+
 TEST_F(ShiftSettings, LabelPositionIsKeptOnlyWhileShiftIsUsed) {
     WriteQuillIni("[Shift1]\nLabelPosition=4\n[Shift2]\nUseShift=1\nLabelPosition=4\n");
     StartUp();

@@ -76,9 +76,14 @@ TEST_F(DirMonitorTest, StopsWhileABatchWaitsForTheMainThread) {
     EXPECT_TRUE(changes.empty());
 }
 
-TEST_F(DirMonitorTest, MissingFolderCannotBeWatched) {
+TEST_F(DirMonitorTest, MissingFolderCannotBeWatchedAndSaysSo) {
     monitor.Directory = world.path("nowhere/");
-    EXPECT_THROW(monitor.SetActive(true), std::runtime_error);
+    try {
+        monitor.SetActive(true);
+        ADD_FAILURE() << "a missing folder was watched";
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ(error.what(), "No se ha encontrado el directorio");
+    }
     EXPECT_FALSE(monitor.Active());
 }
 

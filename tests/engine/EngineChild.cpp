@@ -18,6 +18,7 @@ namespace {
 
 void StartCore() {
     ASSERT_EQ(chdir(std::getenv("QUILL_CHILD_PROGRAM")), 0);
+    ChooseProgramFolder(std::getenv("QUILL_CHILD_PROGRAM"));
     Folders.AppTitle = "QuillEngine";
     InitializeGlobals();
 }

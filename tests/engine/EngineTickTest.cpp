@@ -43,6 +43,34 @@ TEST_F(EngineTickTest, WithoutBackupTheReadFileIsDeleted) {
     EXPECT_EQ(rowStatuses(), std::vector<std::string>{"Printed to PDF (labelfile deleted)"});
 }
 
+// The debug trace of a tick, in order; every tick that took a candidate ends.
+std::vector<std::string> TickTrace(const std::string& log) {
+    std::vector<std::string> steps;
+    const std::string mark = "Check-Incoming-Files: ";
+    for (std::size_t at = log.find(mark); at != std::string::npos; at = log.find(mark, at + 1)) {
+        const std::size_t start = at + mark.size();
+        steps.push_back(log.substr(start, log.find('\n', start) - start));
+    }
+    return steps;
+}
+
+TEST_F(EngineTickTest, TraceEndsClaimedAndUnclaimedTicks) {
+    makeEngine("Debug=1\nLogMode=3\n");
+    writeDesign("C01");
+    writeLabelFile("x.lbl", "1,C,01,x\r\n");
+    core->CheckIncomingTimerTimer();
+    EXPECT_EQ(TickTrace(logText()),
+              (std::vector<std::string>{"File(s) Found", "Rename-File", "Printing Start", "Printing Done", "End"}));
+
+    // the work name is taken, so the claim fails
+    world.writeFile("data/labels/Corvan/" + Folders.WorkFileName, "");
+    writeLabelFile("y.lbl", "1,C,01,y\r\n");
+    const std::size_t before = logText().size();
+    core->CheckIncomingTimerTimer();
+    EXPECT_EQ(TickTrace(logText().substr(before)), (std::vector<std::string>{"File(s) Found", "Rename-File", "End"}));
+    EXPECT_EQ(filesIn(labelFolder()).size(), 2u) << "the label file stays";
+}
+
 TEST_F(EngineTickTest, FileStillBeingWrittenIsLeftAlone) {
     makeEngine("LogMode=3\n");
     writeDesign("C01");

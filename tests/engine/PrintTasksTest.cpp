@@ -147,6 +147,7 @@ TEST_F(PrintTasksTest, PrintJobThatThrowsFailsTheTaskOnly) {
 TEST_F(PrintTasksTest, DirectCopiesPrintToTheirPortEachAtOnce) {
     makeEngine("", "[DIRECT]\nVisible=1\n");
     const std::string port = world.path("direct-out.prn");
+    world.writeFile("prog/Printers.INI", "[Ports]\nPort1=" + port + "\n");  // outside the design folder
     world.writeFile("data/labels/designs/Direct/C01.lbl",
                     "[Main]\nPrinter=NONE\nPort=" + port + "\n[Lines]\nLine1=<\"Plant \"><(PlantCode)>\n");
     writeLabelFile("raw.lbl", "2,C,01,x\r\n", 10, TMode::Direct);

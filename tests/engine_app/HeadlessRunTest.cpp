@@ -92,6 +92,15 @@ TEST_F(EngineAppTest, DrainWithNothingToDoSucceeds) {
     EXPECT_EQ(result.output, "");
 }
 
+TEST_F(EngineAppTest, DebugSwitchWritesTheHelpDiagnosticLogAfresh) {
+    EXPECT_EQ(run({"--drain", "-DEBUG"}).code, 0);
+    EXPECT_EQ(world.readFile("prog/HHDebug.txt").rfind(std::string(80, '='), 0), 0u);
+    EXPECT_NE(world.readFile("prog/HHDebug.txt").find("Cmdline Param(s) =  \t--drain | -DEBUG"), std::string::npos);
+    EXPECT_EQ(run({"/debug", "--drain"}).code, 0);
+    EXPECT_EQ(run({"--drain"}).code, 0);
+    EXPECT_TRUE(filesIn("prog").empty()) << "an earlier run's log is removed";
+}
+
 TEST_F(EngineAppTest, SecondEngineIsRefusedWhileOneRuns) {
     writeIni(kCollectingIni);
     writeManualDesign("Single", 1);

@@ -1,9 +1,13 @@
 // INSTALL and UNINSTALL through the real program. systemd is not running
-// here, so QUILL_SYSTEMCTL points at a script that records its arguments
-// instead (the one fake of these tests).
+// here, and the machine's user and group database is not the test's to
+// change, so QUILL_SYSTEMCTL, QUILL_GROUPADD and QUILL_USERADD point at a
+// script that records its arguments instead (the one fake of these tests).
 #include "engine_app/ServiceInstaller.h"
 
 #include <gtest/gtest.h>
+
+#include <pwd.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -20,14 +24,22 @@ protected:
     void SetUp() override {
         EngineAppTest::SetUp();
         setenv("QUILL_UNIT_DIR", world.path("units").c_str(), 1);
-        world.writeFile("systemctl", "#!/bin/sh\necho \"$*\" >> '" + world.path("systemctl.calls") + "'\n");
-        std::filesystem::permissions(world.path("systemctl"), std::filesystem::perms::owner_exec,
-                                     std::filesystem::perm_options::add);
+        for (const char* command : {"systemctl", "useradd", "groupadd"}) {
+            const std::string calls = world.path(std::string(command) + ".calls");
+            world.writeFile(command, "#!/bin/sh\necho \"$*\" >> '" + calls + "'\n");
+            std::filesystem::permissions(world.path(command), std::filesystem::perms::owner_exec,
+                                         std::filesystem::perm_options::add);
+        }
+        // a group no machine has, so that groupadd is asked for it
+        setenv("QUILL_SITE_GROUP", "quill-test-site", 1);
         setenv("QUILL_SYSTEMCTL", world.path("systemctl").c_str(), 1);
+        setenv("QUILL_GROUPADD", world.path("groupadd").c_str(), 1);
+        setenv("QUILL_USERADD", world.path("useradd").c_str(), 1);
     }
     void TearDown() override {
-        unsetenv("QUILL_UNIT_DIR");
-        unsetenv("QUILL_SYSTEMCTL");
+        for (const char* name :
+             {"QUILL_UNIT_DIR", "QUILL_SYSTEMCTL", "QUILL_GROUPADD", "QUILL_USERADD", "QUILL_SITE_GROUP"})
+            unsetenv(name);
     }
     std::string unit() const { return world.readFile("units/QuillService.service"); }
     bool unitExists() const { return std::filesystem::exists(world.path("units/QuillService.service")); }
@@ -46,8 +58,9 @@ TEST_P(InstallSwitch, WritesAndRemovesTheUnitAndTheProgramPath) {
     const std::string binary = std::filesystem::canonical(EngineBinary()).string();
     const std::string text = unit();
     EXPECT_NE(text.find("ExecStart=\"" + binary + "\" --service\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("WorkingDirectory=" + std::filesystem::path(binary).parent_path().string() + "\n"),
-              std::string::npos) << text;
+    EXPECT_NE(text.find("WorkingDirectory=" + world.path("data/") + "\n"), std::string::npos) << text;
+    for (const char* line : {"User=quill\n", "Group=quill-test-site\n", "SupplementaryGroups=lp\n", "UMask=0002\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << text;
     EXPECT_NE(text.find("Restart=on-failure\n"), std::string::npos);
     EXPECT_NE(text.find("KillSignal=SIGTERM\n"), std::string::npos);
     EXPECT_NE(text.find("Environment=\"QUILL_REGISTRY=" + world.path("registry.db") + "\"\n"), std::string::npos);
@@ -55,6 +68,15 @@ TEST_P(InstallSwitch, WritesAndRemovesTheUnitAndTheProgramPath) {
     ASSERT_TRUE(imagePath());
     EXPECT_EQ(imagePath()->text, binary);
     EXPECT_EQ(calls(), "daemon-reload\nenable QuillService.service\n");
+    EXPECT_EQ(world.readFile("groupadd.calls"), "--system quill-test-site\n");
+    if (!getpwnam("quill")) {
+        EXPECT_EQ(world.readFile("useradd.calls"),
+                  "--system --gid quill-test-site --groups lp --home-dir " + world.path("data") +
+                      " --no-create-home --shell /usr/sbin/nologin quill\n");
+    }
+    struct stat st {};
+    ASSERT_EQ(stat(world.path("data/program").c_str(), &st), 0) << "the site's folders are made";
+    EXPECT_EQ(st.st_mode & 02070, 02070u) << "group-writable and setgid";
 
     const EngineResult removed = run({GetParam().second});
     ASSERT_EQ(removed.code, 0) << removed.error;
@@ -107,9 +129,9 @@ TEST(ServiceUnitText, QuotesWhatUnitFilesWouldReadOtherwise) {
     unsetenv("QUILL_DATA");
     unsetenv("QUILL_REGISTRY");
     unsetenv("QUILL_PDF_DIR");
+    unsetenv("QUILL_PROGRAM_FOLDER");
     const std::string text = ServiceUnitText("/opt/my \"q\" 100%/quill-engine");
     EXPECT_NE(text.find("ExecStart=\"/opt/my \\\"q\\\" 100%%/quill-engine\" --service\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("WorkingDirectory=/opt/my \"q\" 100%%\n"), std::string::npos) << text;
     EXPECT_EQ(text.find("Environment="), std::string::npos);
 }
 

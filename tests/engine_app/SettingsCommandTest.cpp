@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "core/UGlobals.h"
+#include "platform/RegistryStore.h"
 #include "support/TestEnv.h"
 
 namespace quill::test {
@@ -55,6 +56,44 @@ TEST_F(SettingsCommand, WorksOnTheIniFile) {
     EXPECT_EQ(Run({"backend"}), 0);
     EXPECT_EQ(out.str(), "INI file " + world.programFolder() + "QUILL.INI\n");
     EXPECT_EQ(world.readFile("prog/QUILL.INI").rfind("; kept\n[Quill]\nLogMode=3", 0), 0u);
+}
+
+// Each key is stored with its own type, whatever was typed; a value that
+// does not fit is refused and the stored one stays.
+TEST_F(SettingsCommand, SetStoresEachKeyByItsType) {
+    struct Case {
+        std::vector<std::string> set;
+        int code;
+        platform::RegType type;
+        std::string stored;   // in the registry; "" for none
+    };
+    const std::vector<Case> cases = {
+        {{"LEGACY", "Visible", "1"}, 0, platform::RegType::DWord, "1"},
+        {{"LEGACY", "Visible", "yes"}, 2, platform::RegType::DWord, "1"},
+        {{"LEGACY", "Visible", "7"}, 0, platform::RegType::DWord, "1"},
+        {{"LEGACY", "Visible", "0"}, 0, platform::RegType::DWord, "0"},
+        {{"Quill", "Maxlabels", "12"}, 0, platform::RegType::DWord, "12"},
+        {{"Quill", "Maxlabels", "5x"}, 2, platform::RegType::DWord, "12"},
+        {{"Quill", "Maxlabels", "6", "--type", "string"}, 2, platform::RegType::DWord, "12"},
+        {{"Quill", "LastBarcode", "00000042"}, 0, platform::RegType::String, "00000042"},
+        {{"Quill", "LastBarcode", "7", "--type", "integer"}, 2, platform::RegType::String, "00000042"},
+        {{"Quill", "UseDirMonitor", "0"}, 0, platform::RegType::DWord, "0"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"set"};
+        args.insert(args.end(), c.set.begin(), c.set.end());
+        EXPECT_EQ(Run(args), c.code) << c.set[1] << "=" << c.set[2] << ": " << err.str();
+        const std::string key = c.set[0] == "Quill" ? "SOFTWARE\\Vek\\Quill" : "SOFTWARE\\Vek\\Quill\\" + c.set[0];
+        const auto value = platform::RegistryStore(world.path("registry.db")).ReadValue(key, c.set[1]);
+        ASSERT_TRUE(value) << c.set[1];
+        EXPECT_EQ(value->type, c.type) << c.set[1];
+        EXPECT_EQ(value->type == platform::RegType::DWord ? std::to_string(value->dword) : value->text, c.stored)
+            << c.set[1] << "=" << c.set[2];
+    }
+    world.writeFile("prog/QUILL.INI", "[LEGACY]\nVisible=0\n");
+    EXPECT_EQ(Run({"set", "LEGACY", "Visible", "-1"}), 0);
+    EXPECT_EQ(Run({"set", "LEGACY", "Visible", "on"}), 2);
+    EXPECT_EQ(world.readFile("prog/QUILL.INI"), "[LEGACY]\nVisible=1\n");
 }
 
 TEST_F(SettingsCommand, DumpStartsUpAndShowsTheSettingsInEffect) {

@@ -25,7 +25,7 @@ perWriter=$(( (files + writers - 1) / writers ))
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quill-soak-XXXXXX")
 [ "${QUILL_SOAK_KEEP:-0}" = 1 ] || trap 'rm -rf "$work"' EXIT
-export QUILL_DATA=$work/data QUILL_REGISTRY=$work/registry.db QUILL_PDF_DIR=$work/pdf
+export QUILL_DATA=$work/data QUILL_REGISTRY=$work/registry.db QUILL_PDF_DIR=$work/pdf QUILL_PROGRAM_FOLDER=$work/prog
 export CUPS_SERVER=$work/no-cups.sock QT_QPA_PLATFORM=offscreen LC_ALL=C
 labels=$QUILL_DATA/labels
 mkdir -p "$work/prog" "$work/expect" "$QUILL_PDF_DIR" \

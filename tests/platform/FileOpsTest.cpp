@@ -244,13 +244,24 @@ TEST_F(FileOpsContentTest, WriteThenReadKeepsEveryByte) {
     EXPECT_EQ(Names(ListFiles(world.path("out"), "*")), std::vector<std::string>{"data.bin"});  // no temp left
 }
 
-TEST_F(FileOpsContentTest, ReplacedFileKeepsItsPermissions) {
-    world.writeFile("p.ini", "old");
-    ASSERT_EQ(::chmod(world.path("p.ini").c_str(), 0604), 0);
+TEST_F(FileOpsContentTest, ReplacedFileKeepsItsPermissionsOwnerAndLink) {
+    world.writeFile("real/p.ini", "old");
+    ASSERT_EQ(::chmod(world.path("real/p.ini").c_str(), 0604), 0);
+    // another owner and group only root can give; as anyone else, our own
+    const uid_t owner = ::geteuid() == 0 ? 65534 : ::geteuid();
+    const gid_t group = ::geteuid() == 0 ? 65534 : ::getegid();
+    ASSERT_EQ(::chown(world.path("real/p.ini").c_str(), owner, group), 0);
+    ASSERT_EQ(::symlink(world.path("real/p.ini").c_str(), world.path("p.ini").c_str()), 0);
+
     ASSERT_TRUE(WriteWholeFile(world.path("p.ini"), "new"));
     struct stat st {};
-    ASSERT_EQ(::stat(world.path("p.ini").c_str(), &st), 0);
+    ASSERT_EQ(::lstat(world.path("p.ini").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode)) << "the link stays a link";
+    ASSERT_EQ(::stat(world.path("real/p.ini").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0604u);
+    EXPECT_EQ(st.st_uid, owner);
+    EXPECT_EQ(st.st_gid, group);
+    EXPECT_EQ(world.readFile("real/p.ini"), "new");
 }
 
 TEST_F(FileOpsContentTest, ReadOnlyTargetIsNotReplaced) {

@@ -105,14 +105,14 @@ TEST_F(IniFileTest, NewKeyGoesBelowTheSectionsLastEntry) {
     ASSERT_TRUE(ini.WriteInteger("Quill", "LogMode", 3));
     ASSERT_TRUE(ini.WriteString("Empty", "Name", "x"));
     EXPECT_EQ(contents(),
-              "[Quill]\nSeparator=,\nLogMode=3\n\n; the legacy mode\n[LEGACY]\nVisible=1\n\n[Empty]\nName=x\n");
+              "[Quill]\nSeparator=,\nLogMode=3\n\n; the legacy mode\n[LEGACY]\nVisible=1\n[Empty]\nName=x\n");
 }
 
 TEST_F(IniFileTest, NewFileAndNewSectionUseWindowsLayout) {
     ASSERT_TRUE(ini.WriteString("Quill", "LastBarcode", "00000002"));
     EXPECT_EQ(contents(), "[Quill]\r\nLastBarcode=00000002\r\n");
     ASSERT_TRUE(ini.WriteString("CORVANE2", "Name", "Second"));
-    EXPECT_EQ(contents(), "[Quill]\r\nLastBarcode=00000002\r\n\r\n[CORVANE2]\r\nName=Second\r\n");
+    EXPECT_EQ(contents(), "[Quill]\r\nLastBarcode=00000002\r\n[CORVANE2]\r\nName=Second\r\n");
 
     // a last line without a line end gets one before the new lines
     write("[A]\nx=1");
@@ -132,11 +132,45 @@ TEST_F(IniFileTest, DuplicateKeysFirstIsReplacedSecondKept) {
     EXPECT_EQ(ini.ReadString("S", "k", "?"), "2");
 }
 
-TEST_F(IniFileTest, EraseSectionRemovesEverySectionOfThatName) {
+TEST_F(IniFileTest, EraseSectionRemovesTheFirstSectionOfThatName) {
     write("[Keep]\na=1\n[CORVANE2]\nName=x\n; its comment\n[Keep2]\nb=2\n[corvane2]\nName=y\n");
     ASSERT_TRUE(ini.EraseSection("Corvane2"));
-    EXPECT_EQ(contents(), "[Keep]\na=1\n[Keep2]\nb=2\n");
-    EXPECT_FALSE(ini.SectionExists("CORVANE2"));
+    EXPECT_EQ(contents(), "[Keep]\na=1\n[Keep2]\nb=2\n[corvane2]\nName=y\n");
+    EXPECT_EQ(ini.ReadString("CORVANE2", "Name", "?"), "y");
+}
+
+// Files brought from Windows read as the Windows profile functions read them.
+TEST_F(IniFileTest, ReadsAsWindowsDoes) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        const char* key;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {"single quotes", "[Quill]\r\nSeparator=';'\r\n", "Separator", ";"},
+        {"lone single quote", "[Quill]\r\nSeparator='\r\n", "Separator", "'"},
+        {"DOS end mark", "[Quill]\r\nCols=2\x1A", "Cols", "2"},
+        {"vertical tab and form feed", "[Quill]\r\nCols=\v2\f\r\n", "Cols", "2"},
+        {"header without ]", "[Quill]\r\n[Broken\r\nCols=3\r\n", "Cols", "3"},
+        {"header with text after ]", "[Quill] old\r\nCols=4\r\n", "Cols", "4"},
+        {"UTF-8 with BOM", "\xEF\xBB\xBF[Quill]\r\nCols=5\r\n", "Cols", "5"},
+        {"UTF-16 LE", std::string("\xFF\xFE[\0Q\0u\0i\0l\0l\0]\0\r\0\n\0C\0=\0\xE9\0\r\0\n\0", 30), "C", "\xC3\xA9"},
+        {"UTF-16 BE", std::string("\xFE\xFF\0[\0Q\0u\0i\0l\0l\0]\0\n\0C\0=\0" "6", 24), "C", "6"},
+    };
+    for (const Case& c : cases) {
+        write(c.bytes);
+        EXPECT_EQ(ini.ReadString("Quill", c.key, "default"), c.expected) << c.what;
+    }
+    EXPECT_EQ(ini.ReadInteger("Quill", "C", 7), 6) << "a value that is an integer";
+}
+
+TEST_F(IniFileTest, UnicodeFileIsWrittenBackInItsEncoding) {
+    const std::string utf16(std::string("\xFF\xFE[\0Q\0]\0\r\0\n\0a\0=\0\xE9\0\r\0\n\0", 22));
+    write(utf16);
+    ASSERT_TRUE(ini.WriteString("Q", "b", "1"));
+    EXPECT_EQ(contents(), utf16 + std::string("b\0=\0" "1\0\r\0\n\0", 10));
+    EXPECT_EQ(ini.ReadString("Q", "a", "?"), "\xC3\xA9");
 }
 
 TEST_F(IniFileTest, ReadOnlyFileIsNeverWritten) {
@@ -192,7 +226,7 @@ TEST_F(IniFileTest, HostileContentNeverBreaksReadsOrWrites) {
     EXPECT_EQ(ini.ReadString("Quill", "Nul", "?"), std::string("a\0b", 3));
     EXPECT_EQ(ini.ReadString("Quill", "Missing", "def"), "def");
     EXPECT_EQ(ini.ReadInteger("Quill", "Long", 5), 5);
-    EXPECT_EQ(ini.ReadSections().size(), 3u);   // "Quill", "", and the unterminated long header
+    EXPECT_EQ(ini.ReadSections().size(), 1u);   // lines without their "]" are no headers
 
     ASSERT_TRUE(ini.WriteString("Quill", "Nul", "clean"));
     std::string expected = before;
@@ -202,7 +236,7 @@ TEST_F(IniFileTest, HostileContentNeverBreaksReadsOrWrites) {
     write(junk + junk);
     EXPECT_EQ(ini.ReadString("Quill", "x", "def"), "def");
     ASSERT_TRUE(ini.WriteString("Quill", "x", "1"));
-    EXPECT_EQ(contents(), junk + junk + "\r\n\r\n[Quill]\r\nx=1\r\n");
+    EXPECT_EQ(contents(), junk + junk + "\r\n[Quill]\r\nx=1\r\n");
 }
 
 TEST_F(IniFileTest, FolderInPlaceOfFileGivesDefaults) {

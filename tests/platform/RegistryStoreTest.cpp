@@ -156,15 +156,7 @@ TEST_F(RegistryStoreTest, UnopenableStoreThrows) {
 TEST_F(RegistryStoreTest, DefaultPathFollowsEnvironment) {
     EXPECT_EQ(RegistryStore::DefaultPath(), world.path("registry.db"));   // set by the test world
     unsetenv("QUILL_REGISTRY");
-    if (geteuid() == 0) {
-        EXPECT_EQ(RegistryStore::DefaultPath(), "/var/lib/quill/registry.db");
-    } else {
-        const char* saved = std::getenv("XDG_CONFIG_HOME");
-        const std::string previous = saved ? saved : "";
-        setenv("XDG_CONFIG_HOME", world.path("cfg").c_str(), 1);
-        EXPECT_EQ(RegistryStore::DefaultPath(), world.path("cfg") + "/quill/registry.db");
-        if (saved) setenv("XDG_CONFIG_HOME", previous.c_str(), 1); else unsetenv("XDG_CONFIG_HOME");
-    }
+    EXPECT_EQ(RegistryStore::DefaultPath(), world.path("data/registry.db")) << "in the data root";
     setenv("QUILL_REGISTRY", world.path("registry.db").c_str(), 1);
 }
 

@@ -50,15 +50,15 @@ protected:
 
 TEST_F(DirectPrint, BytesGoToAFileOnceWhateverTheCopies) {
     world.writeFile("prog/ZPL.INI", "[Command1]\nEN=Start\nESC=^XA\n[Command2]\nEN=Barcode\nESC=27,66,0,0\n");
-    writeDirectDesign("D01", "ZPL", world.path("out.prn"),
+    writeDirectDesign("D01", "ZPL", world.path("designs/out.prn"),
                       "Line1=lead text <Start><\"Name: \"><(WearerName,1,8,1)><13><10>\n"
                       "Line2=<Barcode><\"12345678\"><Unknown><2\n");
     std::string port, error;
     const std::vector<TLabelRecord> records(3, makeRecord(TMode::Direct, "D01", 1, {{21, "Jansen"}}));
     ASSERT_TRUE(PrintDirectTask(cache_, records, port, error)) << error;
-    EXPECT_EQ(port, world.path("out.prn"));
+    EXPECT_EQ(port, world.path("designs/out.prn"));
     const std::string barcode{'\x1b', 'B', '\0', '\x08'};
-    EXPECT_EQ(world.readFile("out.prn"), "^XAName: Jansen  \r\n" + barcode + "12345678");
+    EXPECT_EQ(world.readFile("designs/out.prn"), "^XAName: Jansen  \r\n" + barcode + "12345678");
 
     world.writeFile("designs/D02.lbl", "[Main]\nPort=relative.prn\n[Lines]\nLine1=<\"second\">\n");
     ASSERT_TRUE(print("D02", error)) << error;
@@ -77,17 +77,17 @@ TEST_F(DirectPrint, MissingDesignSendsNothing) {
 TEST_F(DirectPrint, CommandFileIsReadAgainOnlyAfterAnotherPrinter) {
     world.writeFile("prog/ZPL.INI", "[Command1]\nEN=Start\nESC=^XA\n");
     world.writeFile("prog/EPL.INI", "[Command1]\nEN=Start\nESC=N\n");
-    writeDirectDesign("Z", "ZPL", world.path("z.prn"), "Line1=<Start>\n");
-    writeDirectDesign("E", "EPL", world.path("e.prn"), "Line1=<Start>\n");
+    writeDirectDesign("Z", "ZPL", world.path("designs/z.prn"), "Line1=<Start>\n");
+    writeDirectDesign("E", "EPL", world.path("designs/e.prn"), "Line1=<Start>\n");
     std::string error;
     ASSERT_TRUE(print("Z", error));
     world.writeFile("prog/ZPL.INI", "[Command1]\nEN=Start\nESC=^XB\n");
     ASSERT_TRUE(print("Z", error));
-    EXPECT_EQ(world.readFile("z.prn"), "^XA") << "the loaded printer's commands are kept";
+    EXPECT_EQ(world.readFile("designs/z.prn"), "^XA") << "the loaded printer's commands are kept";
     ASSERT_TRUE(print("E", error));
-    EXPECT_EQ(world.readFile("e.prn"), "N");
+    EXPECT_EQ(world.readFile("designs/e.prn"), "N");
     ASSERT_TRUE(print("Z", error));
-    EXPECT_EQ(world.readFile("z.prn"), "^XB");
+    EXPECT_EQ(world.readFile("designs/z.prn"), "^XB");
 }
 
 TEST_F(DirectPrint, ParallelPortsMapToTheFirstLinePrinterDevice) {
@@ -110,7 +110,7 @@ TEST_F(DirectPrint, ParallelPortsMapToTheFirstLinePrinterDevice) {
 }
 
 TEST_F(DirectPrint, APortThatCannotBeOpenedOrWrittenFailsWithoutHanging) {
-    const std::string fifo = world.path("lp-fifo");
+    const std::string fifo = world.path("designs/lp-fifo");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     writeDirectDesign("F", "ZPL", fifo, "Line1=<\"x\">\n");
     std::string error;

@@ -155,7 +155,7 @@ TEST_F(ShiftControl, CloseFeedsBackAndStoresThePosition) {
     QUILL_USE_CUPS(scheduler);
     startWithScheduler(scheduler, "[Quill]\n[Shift1]\nUseShift=1\nShiftPort=capture\nShiftDistanceMM=10\n"
                                   "[Shift2]\nLabelPosition=3\n",
-                       "[Label1]\nDescription=Triple\nCols=3\n");
+                       "[Label1]\nDescription=Single\nCols=1\n[Label2]\nDescription=Triple\nCols=3\n");
     TShiftClass& shift = *ShiftController(1);
     shift.PageShiftTimerTimer();
     EXPECT_EQ(nextJob(), Feed('J', {72}));   // 60 / 25.4 x 10 + 0.5 = 24 units
@@ -201,8 +201,9 @@ TEST_F(ShiftControl, SpoolerJobsOfAStoppedQueueAreCountedAndTheWaitIsBounded) {
         ASSERT_TRUE(labelrender::cups::SubmitRaw("paused", "x", "held " + std::to_string(i)).ok());
     EXPECT_EQ(GetSpoolerJobs("paused"), 2);
     EXPECT_NE(MonthlyLog().find("spooler job paused nr jobs =3"), std::string::npos);
-    EXPECT_NE(MonthlyLog().find("Info job printer name: paused paused root held 0 application/vnd.cups-raw pending 0 "
-                                "JOB_POSITION_UNSPECIFIED"),
+    // printer, machine, user, document, data type, status text, number and name
+    EXPECT_NE(MonthlyLog().find("Info job printer name: paused paused localhost root held 0 application/vnd.cups-raw "
+                                "pending 0 JOB_POSITION_UNSPECIFIED"),
               std::string::npos)
         << MonthlyLog();
 

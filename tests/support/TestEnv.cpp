@@ -21,6 +21,7 @@ TempWorld::TempWorld() {
     setenv("QUILL_DATA", (root_ + "data").c_str(), 1);
     setenv("QUILL_REGISTRY", (root_ + "registry.db").c_str(), 1);
     setenv("QUILL_PDF_DIR", (root_ + "pdf").c_str(), 1);
+    setenv("QUILL_PROGRAM_FOLDER", programFolder().c_str(), 1);
     fs::current_path(programFolder());
 }
 

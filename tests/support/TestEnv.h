@@ -1,7 +1,7 @@
 #pragma once
 // A private world per test: a fresh temporary folder that holds the data
-// root, the registry store, the PDF folder and the program folder, and is
-// the current directory while the test runs. Nothing touches the machine's
+// root, the registry store, the PDF folder and the program folder (prog/,
+// with Log/ beside it), and is the current directory while the test runs. Nothing touches the machine's
 // real data.
 #include <gtest/gtest.h>
 
