@@ -16,6 +16,9 @@ void EngineAppTest::SetUp() {
     // With a display the engine would start its windows; the tests choose.
     unsetenv("DISPLAY");
     unsetenv("WAYLAND_DISPLAY");
+    // The window tests' application set a runtime folder of its own; an
+    // engine started here finds one as a real one would.
+    unsetenv("XDG_RUNTIME_DIR");
 }
 
 void EngineAppTest::registerService() const {
