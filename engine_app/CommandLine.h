@@ -13,7 +13,7 @@ enum class TServiceSwitch { None, Install, Uninstall };
 TServiceSwitch FindServiceSwitch(const std::vector<std::string>& args);
 
 struct TRunOptions {
-    bool Headless = false;   // asked for; every run is headless for now
+    bool Headless = false;   // no window, even with a display
     bool Service = false;
     bool Drain = false;
 };

@@ -38,6 +38,8 @@ public:
     // FinalizeGlobals and logs "QuillEngine END". Only the first call after
     // Begin does this; it returns whether it did.
     bool End();
+    // The running engine; null before Begin and after End.
+    TEngineCore* Core() const { return core_.get(); }
 
 private:
     std::ostream& rowsOut_;

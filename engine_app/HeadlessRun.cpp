@@ -20,12 +20,6 @@ namespace quill {
 
 namespace {
 
-bool HasDisplay() {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
-        if (const char* value = std::getenv(name); value && *value) return true;
-    return false;
-}
-
 // Without a login session (the service, cron, a shell by ssh) there is no
 // runtime folder, and Qt would make /tmp/runtime-<user>: nothing outside the
 // data root is ours to write, so it gets one in the site's Temp folder.
@@ -99,8 +93,6 @@ int RunHeadless(const TRunOptions& options, const std::string& version, int& arg
     UsePrivateRuntimeFolder();
     QGuiApplication app(argc, argv);
     Folders.AppTitle = options.Service ? "QuillService" : "QuillEngine";
-    if (!options.Headless && HasDisplay())
-        std::cerr << "quill-engine: the tray window is not built yet; running headless\n";
     if (options.Service) return RunService(app, version);
     if (options.Drain) return Drain(version);
     return RunEngine(app, version);

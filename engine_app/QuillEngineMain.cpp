@@ -14,6 +14,7 @@
 #include "engine/LabelFileChecker.h"
 #include "engine/ModeNames.h"
 #include "engine_app/CommandLine.h"
+#include "engine_app/DesktopRun.h"
 #include "engine_app/HeadlessRun.h"
 #include "engine_app/ServiceInstaller.h"
 #include "engine_app/SettingsCommand.h"
@@ -33,8 +34,9 @@ constexpr const char* kUsage =
     "--program-folder DIR first picks another program folder (default <data root>/program,\n"
     "or $QUILL_PROGRAM_FOLDER); -debug writes the help diagnostic log HHDebug.txt there.\n"
     "\n"
-    "The tray window is not built yet: with or without a display the engine runs\n"
-    "headless, in the foreground. Queue rows go to standard output as they change,\n"
+    "With a display (and none of --headless, --drain, --service) the engine starts\n"
+    "in the notification area with its queue window; otherwise it runs headless,\n"
+    "in the foreground. Queue rows go to standard output as they change,\n"
     "one line each: mode, design, amount, status, status code, task id (tab-separated).\n"
     "Exit codes: 0 done, 1 --drain left something unprinted (or a failed INSTALL /\n"
     "UNINSTALL), 2 usage, 3 another engine is running.\n"
@@ -107,5 +109,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const quill::TDLogFile helpLog(quill::ProgramFolder(), args);
-    return quill::RunHeadless(*options, QUILL_VERSION, argc, argv);
+    if (options->Headless || options->Drain || options->Service || !quill::HasDisplay())
+        return quill::RunHeadless(*options, QUILL_VERSION, argc, argv);
+    return quill::RunDesktop(QUILL_VERSION, argc, argv);
 }

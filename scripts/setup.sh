@@ -22,6 +22,7 @@ packages=(
   clang libclang-rt-14-dev
   python3 python3-stdnum
   poppler-utils xvfb xauth strace
+  xdotool trayer imagemagick x11-utils
   glabels time
 )
 

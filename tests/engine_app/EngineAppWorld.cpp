@@ -13,6 +13,12 @@ namespace fs = std::filesystem;
 void EngineAppTest::SetUp() {
     setenv("CUPS_SERVER", world.path("no-cups/cups.sock").c_str(), 1);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // With a display the engine would start its windows; the tests choose.
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    // The window tests' application set a runtime folder of its own; an
+    // engine started here finds one as a real one would.
+    unsetenv("XDG_RUNTIME_DIR");
 }
 
 void EngineAppTest::registerService() const {

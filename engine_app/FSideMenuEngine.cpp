@@ -1,0 +1,241 @@
+#include "engine_app/FSideMenuEngine.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+
+#include "core/Logging.h"
+#include "core/UGlobals.h"
+#include "engine_app/FDlgEnd.h"
+#include "engine_app/FEngine.h"
+#include "ui/ExBar.h"
+#include "ui/Help.h"
+
+namespace quill {
+
+namespace {
+
+constexpr const char* NoTrayText = "No notification area: the window is minimised instead of hidden";
+
+struct TModeItem {
+    const char* Caption;
+    TMode Mode;
+};
+constexpr TModeItem ModeItems[] = {
+    {"Manual", TMode::Manual},       {"Vek-Legacy", TMode::VekLegacy},    {"Corvane", TMode::Corvane},
+    {"Corvane PWB", TMode::CorvanePWB}, {"Legacy", TMode::Legacy},       {"Direct Corvane", TMode::Direct},
+    {"Direct Corvane ORS", TMode::DirectORS}, {"Corvane ORS", TMode::CorvaneORS},
+};
+
+}  // namespace
+
+TfrmSideMenuEngine::TfrmSideMenuEngine(TEngineRun& run, const QString& version, QWidget* parent)
+    : ui::TfrmBaseSideMenu(parent), run_(run), core_(*run.Core()) {
+    setWindowTitle("Quill - Labelprint Engine - " + version);
+    ui::InstallHelpSystem();
+    tray_.Install();
+    connect(&tray_, &TEngineTray::showRequested, this, [this] {
+        Show1Click();
+        raise();
+        activateWindow();
+    });
+    connect(&tray_, &TEngineTray::hideRequested, this, &TfrmSideMenuEngine::Hide1Click);
+    connect(&tray_, &TEngineTray::availabilityChanged, this, &TfrmSideMenuEngine::TrayAvailabilityChanged);
+
+    frmEngine_ = new TfrmEngine(core_);
+    ui::SetHelpContext(frmEngine_, TfrmEngine::HelpContext);
+    connect(frmEngine_, &TfrmEngine::navigationWanted, this, [this](bool wanted) {
+        const auto slot = [this, wanted](void (TfrmEngine::*go)()) {
+            return wanted ? std::function<void()>([this, go] { (frmEngine_->*go)(); }) : std::function<void()>();
+        };
+        SetActionHandler(ui::TToolbarAction::First, slot(&TfrmEngine::GoFirstEvent));
+        SetActionHandler(ui::TToolbarAction::Previous, slot(&TfrmEngine::GoPreviousEvent));
+        SetActionHandler(ui::TToolbarAction::Next, slot(&TfrmEngine::GoNextEvent));
+        SetActionHandler(ui::TToolbarAction::Last, slot(&TfrmEngine::GoLastEvent));
+    });
+    // The settings page comes later; until then its command shows an empty page.
+    frmSettings_ = new QWidget;
+    frmSettings_->setWindowTitle("System Settings");
+
+    BuildStatusBar();
+    BuildMenus();
+    ShowEngineWindow();
+    SetToolbarFilter(2);
+
+    connect(&core_, &TEngineCore::busy, this, [this] {
+        tray_.ShowIcon(TTrayIconKind::Busy);
+        if (!iconTimer_.isActive()) iconTimer_.start();
+    });
+    connect(&core_, &TEngineCore::pausedChanged, this, &TfrmSideMenuEngine::ShowPausedState);
+    iconTimer_.setInterval(IconTimerMs);
+    connect(&iconTimer_, &QTimer::timeout, this, &TfrmSideMenuEngine::IconTimerTimer);
+    hideTimer_.setInterval(HideTimerMs);
+    hideTimer_.setSingleShot(true);
+    connect(&hideTimer_, &QTimer::timeout, this, &TfrmSideMenuEngine::HideTimerTimer);
+    ShowPausedState(core_.IsPaused());
+    iconTimer_.start();
+    hideTimer_.start();
+
+    BuildSideMenu();
+    modesMenu_->setEnabled(false);
+}
+
+TfrmSideMenuEngine::~TfrmSideMenuEngine() {
+    End();
+    delete frmSettings_;
+}
+
+void TfrmSideMenuEngine::BuildSideMenu() {
+    ui::TExGroup* options = ExBar()->Groups().AddGroup("Options", true);
+    options->AddItem("Print Engine", "Print Engine", -1, PrintEngineCommand);
+    options->AddItem("System Settings", "System Settings", -1, SystemSettingsCommand);
+    connect(ExBar(), &ui::TExBar::OnMenuItemClick, this, &TfrmSideMenuEngine::FExBarMenuItemClick);
+}
+
+void TfrmSideMenuEngine::BuildMenus() {
+    modesMenu_ = AddMenu("Modes");
+    for (const TModeItem& item : ModeItems) {
+        QAction* action = modesMenu_->addAction(item.Caption);
+        action->setCheckable(true);
+        connect(action, &QAction::toggled, this, [mode = item.Mode](bool checked) { Mode(mode).Visible = checked; });
+    }
+    connect(modesMenu_, &QMenu::aboutToShow, this, [this] {
+        int i = 0;
+        for (QAction* action : modesMenu_->actions()) {
+            const QSignalBlocker quiet(action);
+            action->setChecked(Mode(ModeItems[i++].Mode).Visible);
+        }
+    });
+    QAction* first = HelpMenu()->actions().value(0);
+    auto* contextHelp = new QAction("Context Help (F1)", this);
+    auto* help = new QAction("Help", this);
+    HelpMenu()->insertAction(first, contextHelp);
+    HelpMenu()->insertAction(first, help);
+    HelpMenu()->insertSeparator(first);
+    connect(contextHelp, &QAction::triggered, this,
+            [this] { ui::ShowHelpTopic(ui::NearestHelpContext(CurrentInnerWindow())); });
+    connect(help, &QAction::triggered, this, [] { ui::ShowHelpTopic(1001); });
+}
+
+void TfrmSideMenuEngine::BuildStatusBar() {
+    panels_ = {AddStatusPanel(300), AddStatusPanel(200), AddStatusPanel(50)};
+    panels_[0]->setText("Vek");
+}
+
+void TfrmSideMenuEngine::ShowPausedState(bool paused) {
+    tray_.ShowIcon(paused ? TTrayIconKind::Paused : TTrayIconKind::Normal);
+    panels_[2]->setText(paused ? "Paused" : "Checking for labels");
+}
+
+void TfrmSideMenuEngine::IconTimerTimer() {
+    if (frmEngine_ && !core_.IsPaused()) tray_.ShowIcon(TTrayIconKind::Normal);
+}
+
+void TfrmSideMenuEngine::HideTimerTimer() {
+    hideTimer_.stop();
+    HideToTray();
+}
+
+void TfrmSideMenuEngine::ShowEngineWindow() {
+    const bool fromSettings = CurrentInnerWindow() == frmSettings_ && frmSettings_;
+    ShowInnerWindow(frmEngine_);
+    SetToolbarFilter(2);
+    if (fromSettings) {
+        modesMenu_->setEnabled(false);
+        core_.ResumeEngine();  // what closing the settings page does
+    }
+}
+
+void TfrmSideMenuEngine::FExBarMenuItemClick(int command) {
+    if (ended_) return;
+    if (command == PrintEngineCommand) {
+        ShowEngineWindow();
+    } else if (command == SystemSettingsCommand) {
+        ShowInnerWindow(frmSettings_);
+        SetToolbarFilter(11);
+        core_.PauseEngine();
+        modesMenu_->setEnabled(true);
+    }
+}
+
+void TfrmSideMenuEngine::Show1Click() {
+    if (isVisible() && !isMinimized()) return;
+    if (QWidget* inner = CurrentInnerWindow()) inner->show();
+    showNormal();
+}
+
+void TfrmSideMenuEngine::Hide1Click() { HideToTray(); }
+
+void TfrmSideMenuEngine::HideToTray() {
+    if (ended_) return;
+    if (CurrentInnerWindow() == frmSettings_) ShowEngineWindow();
+    if (tray_.Available()) {
+        if (QWidget* inner = CurrentInnerWindow()) inner->hide();
+        hide();
+        return;
+    }
+    // Hidden without a tray icon, the engine could not be reached again.
+    panels_[1]->setText(NoTrayText);
+    if (!toldNoTray_) AddLog(NoTrayText);
+    toldNoTray_ = true;
+    showMinimized();
+}
+
+void TfrmSideMenuEngine::TrayAvailabilityChanged(bool available) {
+    if (!available) {
+        // Whatever was hidden into the old tray must stay reachable.
+        if (!isVisible()) HideToTray();
+        return;
+    }
+    panels_[1]->clear();
+    toldNoTray_ = false;
+    AddLog("Notification area found: the tray icon is shown again");
+}
+
+void TfrmSideMenuEngine::reject() { close(); }
+
+void TfrmSideMenuEngine::closeEvent(QCloseEvent* event) {
+    if (!ending_) {
+        core_.PauseEngine();
+        TfrmDlgEnd question(this);
+        question_ = &question;
+        const bool end = question.exec() == QDialog::Accepted;
+        if (ended_) {  // the session ended while the question was open
+            event->accept();
+            return;
+        }
+        if (!end) {
+            core_.ResumeEngine();
+            event->ignore();
+            HideToTray();
+            return;
+        }
+    }
+    End();
+    event->accept();
+}
+
+void TfrmSideMenuEngine::WMQueryEndSession() {
+    ending_ = true;
+    close();
+    End();  // also when the window was hidden and so had nothing to close
+}
+
+void TfrmSideMenuEngine::End() {
+    if (ended_) return;
+    ended_ = true;
+    ending_ = true;
+    if (question_) question_->reject();  // the session ends while it asks
+    iconTimer_.stop();
+    hideTimer_.stop();
+    // Collected labels print while their rows can still be seen.
+    core_.PauseEngine();
+    core_.PrintAllTasks();
+    delete frmEngine_;
+    frmEngine_ = nullptr;
+    ui::FinalizeHelpSystem();
+    run_.End();
+    emit ended();
+}
+
+}  // namespace quill
