@@ -79,7 +79,7 @@ bool TEngineCore::PrintTask(int slot) {
     const TPrintOutcome outcome = IsDirectMode(mode) ? PrintDirectTask(slot) : PrintTaskLabels(slot, Vocabulary(mode));
     ReportPrintResult(task, outcome);
     // Printed or failed, the copies are not kept for a retry.
-    journal_.TaskFinished(task.TaskID, printed);
+    journal_.TaskFinished(task.TaskID, outcome.Printed);
     // How far the file being read has printed must survive a crash now:
     // reading it again goes on after this page.
     if (journal_.ClaimOpen()) journal_.Sync();
