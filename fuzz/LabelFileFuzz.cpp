@@ -1,8 +1,9 @@
 // Whole label files of any mode through ReadLabelFile, with a queue that
 // prints now and then and sometimes holds its slot.
-#include <sys/mman.h>
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -29,8 +30,9 @@ private:
     int offered_ = 0;
 };
 
-// The label file lives in memory: the reader opens it by path, and a file on
-// disk would make the fuzzer wait for the disk instead of reading.
+// The label file lives in memory (tmpfs): the reader opens it by path, and a
+// file on disk would make the fuzzer wait for the disk instead of reading. It
+// must be a regular file by its own name, as the reader follows no link.
 void WriteLabelFile(int fd, std::string_view text) {
     quill::fuzz::Require(::ftruncate(fd, 0) == 0);
     quill::fuzz::Require(::pwrite(fd, text.data(), text.size(), 0) == static_cast<ssize_t>(text.size()));
@@ -40,8 +42,12 @@ void WriteLabelFile(int fd, std::string_view text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quill;
-    static const int fd = ::memfd_create("labelfile", 0);
-    static const std::string path = "/proc/self/fd/" + std::to_string(fd);
+    static const std::string path = (::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") +
+                                    std::string("/quill-labelfile-fuzz-") + std::to_string(::getpid());
+    static const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    fuzz::Require(fd >= 0);
+    static const int removed = std::atexit([] { ::unlink(path.c_str()); });
+    (void)removed;
     const fuzz::TInput input = fuzz::SplitInput(data, size);
     const TMode mode = AllModes[input.Choice % ModeCount];
     WriteLabelFile(fd, input.Text);
