@@ -71,7 +71,7 @@ BoxSize MinimumBox(const VectorSymbol& symbol, double dotsPerInch) {
 }
 
 double MinimumModuleUm(const VectorSymbol& symbol) {
-    // GS1 general specifications for retail and GS1 symbols; 0.19 mm is where
+    // GS1's published minimums for retail and GS1 symbols; 0.19 mm is where
     // ordinary scanners stop for everything else.
     if (IsEanUpc(symbol)) return 264;
     if (symbol.symbologyName.starts_with("GS1")) return 250;
