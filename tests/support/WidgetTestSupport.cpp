@@ -7,14 +7,11 @@
 
 namespace quill::test {
 
-void QtWidgetsEnvironment::SetUp() {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);   // ctest sets it; a run by hand may not
+void QtWidgetsEnvironment::Prepare() {
     const QString runtime = QDir::tempPath() + "/quill-test-runtime";
     QDir().mkpath(runtime);
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     setenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit().constData(), 0);
-    argv_[0] = name_.data();
-    if (!QCoreApplication::instance()) app_ = std::make_unique<QApplication>(argc_, argv_);
 }
 
 std::shared_ptr<ModalSeen> AnswerNextModal(std::function<void(QWidget*)> answer) {

@@ -4,6 +4,8 @@
 //   QUILL_TEST_WIDGET_APPLICATION("ui_tests");
 #include <gtest/gtest.h>
 
+#include "support/QtGuiEnvironment.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QString>
@@ -17,17 +19,13 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 
 namespace quill::test {
 
-class QtWidgetsEnvironment : public ::testing::Environment {
+// Widget tests also need a private runtime folder, which Qt asks for.
+class QtWidgetsEnvironment : public QtApplicationEnvironment<QApplication> {
 public:
-    explicit QtWidgetsEnvironment(std::string name) : name_(std::move(name)) {}
-    void SetUp() override;
-    void TearDown() override { app_.reset(); }
+    using QtApplicationEnvironment::QtApplicationEnvironment;
 
-private:
-    std::string name_;
-    int argc_ = 1;
-    char* argv_[2] = {nullptr, nullptr};
-    std::unique_ptr<QApplication> app_;
+protected:
+    void Prepare() override;
 };
 
 // What a modal window showed, once it was answered.
