@@ -14,6 +14,7 @@
 #include "labelrender/PrinterSettings.h"
 #include "labelrender/Sketch.h"
 #include "labelrender/Variables.h"
+#include "labelrender/WindowHooks.h"
 #include "platform/FileOps.h"
 
 namespace quill::labelrender {
@@ -63,9 +64,11 @@ struct LabelJob::State {
     std::string printerDefaultsDir;
     VariableSet variables;
     std::set<ViewerAction> prohibited;
+    std::vector<int> designerProhibited;
     std::unique_ptr<PrintRun> run;
     PrinterInfo printer;
     std::string previewFile;
+    bool previewShown = false;   // in a window: its files are no longer needed afterwards
     std::string lastError;
     int deliveredLabels = 0;
 
@@ -213,21 +216,46 @@ void LabelJob::LlViewerProhibitAction(ViewerAction action) { state_->prohibited.
 const std::string& LabelJob::PreviewFile() const { return state_->previewFile; }
 
 int LabelJob::LlPreviewDisplay(const std::string& /*designFile*/, const std::string& /*designFolder*/,
-                               void* /*parentWindow*/) {
+                               void* parentWindow) {
     State& s = *state_;
     if (s.previewFile.empty() || !platform::FileExists(s.previewFile))
         return s.Report(Status::Error(LL_ERR_NOPREVIEWFILES, "no preview has been made"));
-    // No preview window yet: the preview is the PDF file PreviewFile() names.
-    return s.Report(Status::Ok());
+    const PreviewWindow& window = InstalledPreviewWindow();
+    // Headless, the preview is the PDF file PreviewFile() names.
+    if (!window) return s.Report(Status::Ok());
+    const int result = window(*this, s.previewFile, parentWindow);
+    s.previewShown = true;
+    return result;
 }
 
 int LabelJob::LlPreviewDeleteFiles(const std::string& /*designFile*/, const std::string& /*designFolder*/) {
     State& s = *state_;
     if (s.previewFile.empty()) return s.Report(Status::Error(LL_ERR_NOPREVIEWFILES, "no preview has been made"));
     // Without a preview window the PDF file is the only way to see the
-    // preview, so it stays in the preview folder; PreviewFile() names it.
+    // preview, so it stays in the preview folder.
+    if (s.previewShown) {
+        platform::DeleteFile(s.previewFile);
+        s.previewFile.clear();
+        s.previewShown = false;
+    }
     return s.Report(Status::Ok());
 }
+
+void LabelJob::LlDesignerProhibitAction(int action) { state_->designerProhibited.push_back(action); }
+
+const std::vector<int>& LabelJob::DesignerProhibitedActions() const { return state_->designerProhibited; }
+
+int LabelJob::LlDefineLayout(void* parentWindow, const std::string& title, int /*projectType*/,
+                             const std::string& designPath) {
+    State& s = *state_;
+    const DesignerWindow& window = InstalledDesignerWindow();
+    if (!window) return s.Report(Status::Error(LL_ERR_NO_WINDOW, "this program has no label designer"));
+    const int result = window(*this, parentWindow, title, designPath);
+    s.designerProhibited.clear();
+    return result;
+}
+
+const VariableSet& LabelJob::DefinedVariables() const { return state_->variables; }
 
 int LabelJob::LlCreateSketch(int projectType, const std::string& designPath) {
     State& s = *state_;

@@ -10,6 +10,7 @@
 namespace quill::labelrender {
 
 struct DesignCheck;
+class VariableSet;
 
 // Variable types, with the values callers and stored settings use.
 enum class VariableType : unsigned {
@@ -21,6 +22,7 @@ enum class VariableType : unsigned {
 inline constexpr int LL_PROJECT_LABEL = 1;
 inline constexpr int LL_PRINT_NORMAL = 0x100;
 inline constexpr int LL_PRINT_PREVIEW = 0x200;
+inline constexpr int LL_PROJECT_LABEL_FIXED_FILE = 0x8001;   // LlDefineLayout: label project, file name fixed
 
 // LlSetOption numbers
 inline constexpr int LL_OPTION_CODEPAGE = 70;
@@ -60,6 +62,7 @@ inline constexpr int LL_ERR_NO_MEMORY = -102;
 inline constexpr int LL_ERR_BAD_DESIGN = -50;        // design file present but not a valid design
 inline constexpr int LL_ERR_BARCODE = -51;           // contents the object's symbology cannot encode
 inline constexpr int LL_ERR_IMAGE = -52;             // an image of the design is missing or unreadable
+inline constexpr int LL_ERR_NO_WINDOW = -53;         // the program has no designer window (headless)
 inline constexpr int LL_WRN_REPEAT_DATA = -998;      // call LlPrint again for the same label
 
 struct PrinterInfo {
@@ -107,6 +110,14 @@ public:
     const std::string& PreviewFile() const;
     int LlPreviewDisplay(const std::string& designFile, const std::string& designFolder, void* parentWindow);
     int LlPreviewDeleteFiles(const std::string& designFile, const std::string& designFolder);
+
+    // Opens the designer the program installed (WindowHooks.h) on the
+    // design; 0 when it was closed normally, LL_ERR_NO_WINDOW without one.
+    void LlDesignerProhibitAction(int action);   // -1: the designer's default set
+    const std::vector<int>& DesignerProhibitedActions() const;
+    int LlDefineLayout(void* parentWindow, const std::string& title, int projectType, const std::string& designPath);
+    // The variables defined so far, as the designer shows them.
+    const VariableSet& DefinedVariables() const;
 
     // Writes <design>.lbv: the first label rendered small, as JPEG.
     int LlCreateSketch(int projectType, const std::string& designPath);

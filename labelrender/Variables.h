@@ -26,6 +26,8 @@ public:
     void Define(const std::string& name, std::string contents, VariableType type);
     const Variable* Find(std::string_view name) const;
     bool Contains(std::string_view name) const { return Find(name) != nullptr; }
+    // By name, ignoring case: what a designer lists.
+    const std::map<std::string, Variable, CaseInsensitiveLess>& All() const { return variables_; }
 
 private:
     std::map<std::string, Variable, CaseInsensitiveLess> variables_;
