@@ -8,6 +8,7 @@
 #include "core/UGlobals.h"
 #include "engine_app/FDlgEnd.h"
 #include "engine_app/FEngine.h"
+#include "engine_app/FEngineSettings.h"
 #include "ui/ExBar.h"
 #include "ui/Help.h"
 
@@ -53,12 +54,15 @@ TfrmSideMenuEngine::TfrmSideMenuEngine(TEngineRun& run, const QString& version, 
         SetActionHandler(ui::TToolbarAction::Next, slot(&TfrmEngine::GoNextEvent));
         SetActionHandler(ui::TToolbarAction::Last, slot(&TfrmEngine::GoLastEvent));
     });
-    // The settings page comes later; until then its command shows an empty page.
-    frmSettings_ = new QWidget;
-    frmSettings_->setWindowTitle("System Settings");
+    frmSettings_ = new TfrmEngineSettings(core_);
 
     BuildStatusBar();
     BuildMenus();
+    connect(frmSettings_, &TfrmEngineSettings::modesMenuWanted, this, [this](bool enabled) {
+        modesMenu_->setEnabled(enabled);
+        SyncModeChecks();
+    });
+    connect(frmSettings_, &TfrmEngineSettings::storeShown, panels_[1], &QLabel::setText);
     ShowEngineWindow();
     SetToolbarFilter(2);
 
@@ -97,15 +101,13 @@ void TfrmSideMenuEngine::BuildMenus() {
     for (const TModeItem& item : ModeItems) {
         QAction* action = modesMenu_->addAction(item.Caption);
         action->setCheckable(true);
-        connect(action, &QAction::toggled, this, [mode = item.Mode](bool checked) { Mode(mode).Visible = checked; });
+        connect(action, &QAction::toggled, this, [this, mode = item.Mode](bool checked) {
+            Mode(mode).Visible = checked;
+            frmSettings_->VisibleClick();
+            SyncModeChecks();   // the last mode unticked brings Manual back
+        });
     }
-    connect(modesMenu_, &QMenu::aboutToShow, this, [this] {
-        int i = 0;
-        for (QAction* action : modesMenu_->actions()) {
-            const QSignalBlocker quiet(action);
-            action->setChecked(Mode(ModeItems[i++].Mode).Visible);
-        }
-    });
+    connect(modesMenu_, &QMenu::aboutToShow, this, &TfrmSideMenuEngine::SyncModeChecks);
     QAction* first = HelpMenu()->actions().value(0);
     auto* contextHelp = new QAction("Context Help (F1)", this);
     auto* help = new QAction("Help", this);
@@ -115,6 +117,14 @@ void TfrmSideMenuEngine::BuildMenus() {
     connect(contextHelp, &QAction::triggered, this,
             [this] { ui::ShowHelpTopic(ui::NearestHelpContext(CurrentInnerWindow())); });
     connect(help, &QAction::triggered, this, [] { ui::ShowHelpTopic(1001); });
+}
+
+void TfrmSideMenuEngine::SyncModeChecks() {
+    int i = 0;
+    for (QAction* action : modesMenu_->actions()) {
+        const QSignalBlocker quiet(action);
+        action->setChecked(Mode(ModeItems[i++].Mode).Visible);
+    }
 }
 
 void TfrmSideMenuEngine::BuildStatusBar() {
@@ -137,13 +147,8 @@ void TfrmSideMenuEngine::HideTimerTimer() {
 }
 
 void TfrmSideMenuEngine::ShowEngineWindow() {
-    const bool fromSettings = CurrentInnerWindow() == frmSettings_ && frmSettings_;
-    ShowInnerWindow(frmEngine_);
+    ShowInnerWindow(frmEngine_);   // closing the settings page resumes the engine
     SetToolbarFilter(2);
-    if (fromSettings) {
-        modesMenu_->setEnabled(false);
-        core_.ResumeEngine();  // what closing the settings page does
-    }
 }
 
 void TfrmSideMenuEngine::FExBarMenuItemClick(int command) {
@@ -151,10 +156,11 @@ void TfrmSideMenuEngine::FExBarMenuItemClick(int command) {
     if (command == PrintEngineCommand) {
         ShowEngineWindow();
     } else if (command == SystemSettingsCommand) {
+        if (CurrentInnerWindow() == frmSettings_) return;
         ShowInnerWindow(frmSettings_);
         SetToolbarFilter(11);
+        frmSettings_->FormShow();
         core_.PauseEngine();
-        modesMenu_->setEnabled(true);
     }
 }
 
@@ -210,6 +216,7 @@ void TfrmSideMenuEngine::closeEvent(QCloseEvent* event) {
             HideToTray();
             return;
         }
+        frmSettings_->FormClose(true);   // offers to save what was changed
     }
     End();
     event->accept();
@@ -230,6 +237,7 @@ void TfrmSideMenuEngine::End() {
     hideTimer_.stop();
     // Collected labels print while their rows can still be seen.
     core_.PauseEngine();
+    frmSettings_->FormClose(true, false);   // the session may be ending: no question
     core_.PrintAllTasks();
     delete frmEngine_;
     frmEngine_ = nullptr;

@@ -20,6 +20,7 @@ class QMenu;
 namespace quill {
 
 class TfrmEngine;
+class TfrmEngineSettings;
 
 class TfrmSideMenuEngine : public ui::TfrmBaseSideMenu {
     Q_OBJECT
@@ -43,7 +44,7 @@ public:
 
     bool Ending() const { return ending_; }
     TfrmEngine* EngineWindow() const { return frmEngine_; }
-    QWidget* SettingsWindow() const { return frmSettings_; }
+    TfrmEngineSettings* SettingsWindow() const { return frmSettings_; }
     TEngineTray& Tray() { return tray_; }
     QMenu* ModesMenu() const { return modesMenu_; }
     QLabel* StatusPanel(int index) const { return panels_.at(static_cast<std::size_t>(index)); }
@@ -64,6 +65,7 @@ private:
     void BuildMenus();
     void BuildStatusBar();
     void ShowEngineWindow();
+    void SyncModeChecks();
     // Hides into the tray, or minimises where there is no notification area.
     void HideToTray();
     void TrayAvailabilityChanged(bool available);
@@ -74,7 +76,7 @@ private:
     TEngineCore& core_;
     TEngineTray tray_;
     TfrmEngine* frmEngine_ = nullptr;
-    QWidget* frmSettings_ = nullptr;
+    TfrmEngineSettings* frmSettings_ = nullptr;
     QMenu* modesMenu_ = nullptr;
     QPointer<QDialog> question_;  // the end question while it is open
     std::array<QLabel*, 3> panels_{};

@@ -159,6 +159,19 @@ Status FindDestination(const std::string& name, Destination& out) {
     return Status::Ok();
 }
 
+Status ListDestinations(std::vector<std::string>& names) {
+    names.clear();
+    std::string error;
+    HttpPtr http = Connect(error);
+    if (!http) return Status::Error(LL_ERR_NOPRINTER, error);
+    cups_dest_t* dests = nullptr;
+    const int count = cupsGetDests2(http.get(), &dests);
+    for (int i = 0; i < count; ++i)
+        if (!dests[i].instance) names.emplace_back(dests[i].name);
+    cupsFreeDests(count, dests);
+    return Status::Ok();
+}
+
 namespace {
 
 // Streams the one document of a started job.

@@ -22,6 +22,10 @@ struct Destination {
 // name. LL_ERR_NOPRINTER when there is no such destination or no scheduler.
 Status FindDestination(const std::string& name, Destination& out);
 
+// The names of every destination the scheduler offers, in its order.
+// LL_ERR_NOPRINTER when there is no scheduler.
+Status ListDestinations(std::vector<std::string>& names);
+
 // Sends the PDF file as one job. LL_ERR_PRINTING when the destination
 // refuses it or the scheduler fails midway, LL_ERR_NOPRINTER when the
 // destination has gone.
