@@ -58,11 +58,11 @@ TModeFolderGroup* TfrmEngineSettings::ModeGroup(TMode mode) const {
 }
 
 void TfrmEngineSettings::FormShow() {
-    emit modesMenuWanted(true);
     {
         const TWaitCursor wait;
         model_.Load();
     }
+    emit modesMenuWanted(true);   // ticked from what the store says
     Layout();
     FillGeneral();
     FillAdditional();

@@ -119,6 +119,8 @@ void TfrmSideMenuEngine::BuildMenus() {
     connect(help, &QAction::triggered, this, [] { ui::ShowHelpTopic(1001); });
 }
 
+QWidget* TfrmSideMenuEngine::SettingsWindow() const { return frmSettings_; }
+
 void TfrmSideMenuEngine::SyncModeChecks() {
     int i = 0;
     for (QAction* action : modesMenu_->actions()) {

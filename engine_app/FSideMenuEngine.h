@@ -44,7 +44,8 @@ public:
 
     bool Ending() const { return ending_; }
     TfrmEngine* EngineWindow() const { return frmEngine_; }
-    TfrmEngineSettings* SettingsWindow() const { return frmSettings_; }
+    QWidget* SettingsWindow() const;
+    TfrmEngineSettings* SettingsPage() const { return frmSettings_; }
     TEngineTray& Tray() { return tray_; }
     QMenu* ModesMenu() const { return modesMenu_; }
     QLabel* StatusPanel(int index) const { return panels_.at(static_cast<std::size_t>(index)); }
