@@ -35,6 +35,8 @@ QPushButton* TModeFolderGroup::AddFolderRow(const QString& caption, QLineEdit*& 
     edit = new QLineEdit(this);
     edit->setReadOnly(true);
     edit->setMinimumWidth(160);
+    // A long folder shows its end; the whole of it on hovering.
+    connect(edit, &QLineEdit::textChanged, edit, &QLineEdit::setToolTip);
     auto* browse = new QPushButton("...", this);
     browse->setFixedWidth(32);
     browse->setToolTip("Browse for the folder");

@@ -42,8 +42,12 @@ TfrmDlgMultiFolderDesignsEdit::TfrmDlgMultiFolderDesignsEdit(TMode mode, QWidget
     grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->horizontalHeader()->resizeSection(TMultiFolderDesignsModel::NameColumn, 140);
     grid_->horizontalHeader()->resizeSection(TMultiFolderDesignsModel::DesignColumn, 260);
-    layout->addWidget(grid_, 1);
-    layout->addWidget(BuildDetails());
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 8);
+    auto* content = new QVBoxLayout;
+    content->setContentsMargins(6, 6, 6, 6);
+    content->addWidget(grid_, 1);
+    content->addWidget(BuildDetails());
+    layout->addLayout(content, 1);
 
     auto* status = new QStatusBar(this);
     modePanel_ = new QLabel(ModeInfo(mode).StatusText, status);

@@ -196,13 +196,16 @@ QWidget* TfrmEngineSettings::BuildAdditionalGroup() {
 
 QWidget* TfrmEngineSettings::BuildAdditionalTab() {
     auto* page = new QWidget;
-    auto* grid = new QGridLayout(page);
-    grid->addWidget(BuildBarcodeGroup(), 0, 0);
-    grid->addWidget(BuildSecondaryGroup(), 1, 0);
-    grid->addWidget(BuildAdditionalGroup(), 0, 1, 3, 1);
-    grid->setRowStretch(2, 1);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(1, 1);
+    auto* columns = new QHBoxLayout(page);
+    auto* left = new QVBoxLayout;
+    left->addWidget(BuildBarcodeGroup());
+    left->addWidget(BuildSecondaryGroup());
+    left->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(BuildAdditionalGroup());
+    right->addStretch(1);
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
     return Scrolling(page);
 }
 

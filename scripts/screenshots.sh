@@ -28,7 +28,9 @@ trap cleanup EXIT
 # A private display on a free number.
 n=90
 while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-Xvfb :$n -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Large enough for a window of a small laptop's whole screen (1366 x 768).
+export SCREEN_WIDTH=1920 SCREEN_HEIGHT=1080
+Xvfb :$n -screen 0 ${SCREEN_WIDTH}x${SCREEN_HEIGHT}x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 export DISPLAY=:$n
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done

@@ -35,7 +35,7 @@ drop USR0004.txt Lost 1
 wait_for "$work/engine.out" $'Lost\t1/1\tNot printed'
 sleep 0.5
 # The notification area, magnified so that the icon can be seen.
-import -window root -crop 120x28+1160+772 "$work/tray.png"
+import -window root -crop 120x28+$((SCREEN_WIDTH - 120))+$((SCREEN_HEIGHT - 28)) "$work/tray.png"
 convert "$work/tray.png" -filter point -resize 300% "$shots/engine-tray.png"
 echo "screenshots: $shots/engine-tray.png"
 
