@@ -5,7 +5,9 @@
 
 #include "core/Locations.h"
 #include "core/Settings.h"
+#include "core/SettingsStore.h"
 #include "core/ShiftSettings.h"
+#include "platform/FileOps.h"
 #include "printing/ShiftClass.h"
 #include "printing/ShiftControllers.h"
 
@@ -177,5 +179,9 @@ void TEngineSettingsModel::Save() {
 }
 
 std::string TEngineSettingsModel::StoreName() { return Folders.UseINIFile ? Folders.INIFileName : "Registry"; }
+
+bool TEngineSettingsModel::StoreIsReadOnly() {
+    return Folders.UseINIFile && platform::FileExists(SettingsFilePath()) && platform::IsReadOnly(SettingsFilePath());
+}
 
 }  // namespace quill

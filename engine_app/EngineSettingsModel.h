@@ -98,6 +98,8 @@ public:
 
     // "QUILL.INI" while the INI file is the store, else "Registry".
     static std::string StoreName();
+    // A read-only INI file takes no writes: a save would keep nothing.
+    static bool StoreIsReadOnly();
 
 private:
     TEngineSettingsEdit edit_;

@@ -24,6 +24,7 @@ namespace {
 
 constexpr const char* MessageTitle = "QuillEngine";
 constexpr const char* SaveQuestion = "You've changed something! Save changes?";
+const QString ReadOnlyMessage = "%1 is read-only: the settings were not stored.";
 constexpr const char* OneModeMessage = "At least one mode must be visible!\nThis will be default the Manual Mode.";
 
 // No button checked when `index` is none.
@@ -189,8 +190,13 @@ void TfrmEngineSettings::FormClose(bool programEnding, bool mayAsk) {
     }
     if (model_.Changed() && mayAsk &&
         QMessageBox::question(this, MessageTitle, SaveQuestion, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
-        const TWaitCursor wait;
-        model_.Save();
+        {
+            const TWaitCursor wait;
+            model_.Save();
+        }
+        // The store skips every write silently; the administrator must not think it saved.
+        if (TEngineSettingsModel::StoreIsReadOnly())
+            QMessageBox::warning(this, MessageTitle, ReadOnlyMessage.arg(Text(Folders.INIFileName)));
     }
     model_.ClearChanged();
     if (!programEnding && core_.IsPaused()) core_.ResumeEngine();

@@ -18,6 +18,7 @@
 #include "SettingsPageWorld.h"
 #include "core/ShiftSettings.h"
 #include "core/UGlobals.h"
+#include "platform/FileOps.h"
 #include "engine_app/EngineSettingsGroups.h"
 #include "engine_app/FEngine.h"
 #include "support/CupsTestScheduler.h"
@@ -115,6 +116,21 @@ TEST_F(SettingsPage, NoAfterTickingBackupKeepsTheNewBehaviourAndLosesNoLabelFile
     showPage();
     EXPECT_TRUE(page().Additional().Backup->isChecked()) << "the stored value again";
     leavePage(std::nullopt);
+}
+
+TEST_F(SettingsPage, SavingToAReadOnlyStoreSaysThatNothingWasStored) {
+    openPage("[USER]\nVisible=1\n");
+    page().Additional().PrintDelay->setValue(7);
+    ASSERT_TRUE(platform::SetReadOnly(world.programFolder() + "QUILL.INI", true));
+    std::shared_ptr<ModalSeen> warning;
+    AnswerNextModal([&warning](QWidget* question) {
+        warning = AnswerNextMessageBox(QMessageBox::Ok);
+        ClickButton(question, "Yes");
+    });
+    window->FExBarMenuItemClick(TfrmSideMenuEngine::PrintEngineCommand);
+    ASSERT_TRUE(warning);
+    EXPECT_EQ(warning->text, "QUILL.INI is read-only: the settings were not stored.");
+    EXPECT_EQ(ValueIn(exported(), "Quill", "PrintDelayMinutes"), "(none)");
 }
 
 struct TBarcodeCase {
