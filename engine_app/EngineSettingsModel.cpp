@@ -1,6 +1,7 @@
 #include "engine_app/EngineSettingsModel.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "core/Locations.h"
@@ -31,11 +32,8 @@ std::optional<int> InRange(int value, std::size_t count) {
 std::string VerticalMillimetres(int inch72) {
     const double mm = InchUnitsToPrinterUnits(inch72) * 25.4 / Settings.DotsPerInch;
     char text[32];
-    std::snprintf(text, sizeof text, "%.2f", mm);
-    std::string result = text;
-    while (result.back() == '0') result.pop_back();
-    if (result.back() == '.') result.pop_back();
-    return result;
+    std::snprintf(text, sizeof text, "%.10g", std::round(mm * 100) / 100);   // at most two decimals
+    return text;
 }
 
 }  // namespace

@@ -55,6 +55,21 @@ wait_for() {  # file text
   echo "screenshots: '$2' did not appear in $1" >&2
   return 1
 }
+# The engine's window, hidden into the tray after its start, shown again by
+# a double-click on the tray icon (our small window inside the tray); sets
+# X, Y, WIDTH and HEIGHT to the window's geometry.
+show_from_tray() {  # window-id
+  for _ in $(seq 50); do xwininfo -id "$1" | grep -q IsUnMapped && break; sleep 0.1; done
+  local icon
+  icon=$(for id in $(xdotool search --classname quill-engine); do
+    xwininfo -id "$id" | grep -q 'Width: 2[0-9]$' && echo "$id"; done | head -1)
+  eval "$(xdotool getwindowgeometry --shell "$icon")"
+  xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click --repeat 2 --delay 80 1
+  for _ in $(seq 50); do xwininfo -id "$1" | grep -q IsViewable && break; sleep 0.1; done
+  xdotool windowfocus --sync "$1" 2>/dev/null || true
+  sleep 0.5
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+}
 shoot() {  # window-id name
   import -window "$1" "$shots/$2.png"
   echo "screenshots: $shots/$2.png"

@@ -45,15 +45,7 @@ mkdir -p "$QUILL_DATA/labels/Corvan/Error" "$QUILL_DATA/labels/Legacy"
 for i in 1 2 3; do printf 'x' >"$QUILL_DATA/labels/Corvan/CRV00$i.lbl"; done
 for i in 1 2; do printf 'x' >"$QUILL_DATA/labels/Legacy/LB00$i.lbf"; printf 'x' >"$QUILL_DATA/labels/Corvan/Error/CRVE0$i.lbl"; done
 
-# Shown again by a double-click on the tray icon: our small window inside the tray.
-icon=$(for id in $(xdotool search --classname quill-engine); do
-  xwininfo -id "$id" | grep -q 'Width: 2[0-9]$' && echo "$id"; done | head -1)
-eval "$(xdotool getwindowgeometry --shell "$icon")"
-xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click --repeat 2 --delay 80 1
-for _ in $(seq 50); do xwininfo -id "$main" | grep -q IsViewable && break; sleep 0.1; done
-xdotool windowfocus --sync "$main" 2>/dev/null || true
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$main")"
+show_from_tray "$main"
 # The window's layout is fixed for this display: the list's rows start 119
 # pixels below the window's top, 14 pixels each, and the buttons sit 38
 # pixels above its bottom. Designs are in descending order: Parcel,

@@ -36,15 +36,7 @@ cd "$site/program"
 "$engine" >"$work/engine.out" 2>"$work/engine.err" &
 engine_pid=$!
 main=$(window_id '^Quill - Labelprint Engine - ')
-for _ in $(seq 50); do xwininfo -id "$main" | grep -q IsUnMapped && break; sleep 0.1; done
-icon=$(for id in $(xdotool search --classname quill-engine); do
-  xwininfo -id "$id" | grep -q 'Width: 2[0-9]$' && echo "$id"; done | head -1)
-eval "$(xdotool getwindowgeometry --shell "$icon")"
-xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click --repeat 2 --delay 80 1
-for _ in $(seq 50); do xwininfo -id "$main" | grep -q IsViewable && break; sleep 0.1; done
-xdotool windowfocus --sync "$main" 2>/dev/null || true
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$main")"
+show_from_tray "$main"
 # "System Settings" in the side menu.
 xdotool mousemove $((X + 70)) $((Y + 123)) click 1
 sleep 1
