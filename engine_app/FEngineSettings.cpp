@@ -157,7 +157,7 @@ void TfrmEngineSettings::AcceptBarcode() {
     accepting_ = true;
     model_.Edit().LastBarcode = additional_.LastBarcode->text().toStdString();
     const TBarcodeAcceptance result = model_.AcceptBarcode();
-    additional_.LastBarcode->setText(Text(result.Number));
+    additional_.LastBarcode->setText(Text(result.Number));   // no longer modified: taken
     if (!result.Accepted && !result.Message.empty())
         QMessageBox::information(this, MessageTitle, Text(result.Message));
     accepting_ = false;
@@ -184,7 +184,7 @@ void TfrmEngineSettings::FormClose(bool programEnding, bool mayAsk) {
     shown_ = false;
     emit modesMenuWanted(false);
     // A number typed but not yet left counts as typed.
-    if (additional_.LastBarcode->text().toStdString() != model_.Values().LastBarcode) {
+    if (additional_.LastBarcode->isModified()) {
         model_.Edit().LastBarcode = additional_.LastBarcode->text().toStdString();
         model_.MarkChanged();
     }

@@ -88,7 +88,8 @@ TEST_F(MultiFolderEditor, IncompleteRowsBlockSavingAndClosing) {
         EXPECT_EQ(again->text, TfrmDlgMultiFolderDesignsEdit::IncompleteMessage);
         EXPECT_TRUE(editor.isVisible());
 
-        QTest::keyClicks(editor.NameEdit(), "East");   // replaces the selected "NEW"
+        editor.NameEdit()->selectAll();
+        QTest::keyClicks(editor.NameEdit(), "East");
         EXPECT_EQ(editor.Model().Cell(2, 0), "East");
         fs::create_directories(folder("East", "labels"));
         const auto designsAt = ChooseFolderWhenAsked(folder("East", "designs"));
