@@ -213,9 +213,9 @@ void TfrmSideMenuEngine::closeEvent(QCloseEvent* event) {
             return;
         }
         if (!end) {
-            core_.ResumeEngine();
             event->ignore();
-            HideToTray();
+            HideToTray();   // leaves the settings page (and its save question) first
+            core_.ResumeEngine();
             return;
         }
         frmSettings_->FormClose(true);   // offers to save what was changed
