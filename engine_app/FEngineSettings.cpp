@@ -59,10 +59,8 @@ TModeFolderGroup* TfrmEngineSettings::ModeGroup(TMode mode) const {
 }
 
 void TfrmEngineSettings::FormShow() {
-    {
-        const TWaitCursor wait;
-        model_.Load();
-    }
+    const TWaitCursor wait;   // the store, and a print scheduler that may be slow to answer
+    model_.Load();
     emit modesMenuWanted(true);   // ticked from what the store says
     Layout();
     FillGeneral();
