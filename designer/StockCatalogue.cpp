@@ -20,10 +20,15 @@ QString Number(labelrender::Length length) { return QString::number(length.mm(),
 QString LabelStock::SizeText() const {
     const labelrender::PageGeometry& g = geometry;
     QString text = Number(g.labelWidth) + QStringLiteral(" x ") + Number(g.labelHeight) + QStringLiteral(" mm");
-    if (continuous)
-        return text + QStringLiteral(", continuous roll ") + Number(g.PageWidth()) + QStringLiteral(" mm wide");
-    if (g.LabelsPerPage() > 1)
-        text += QStringLiteral(", %1 x %2").arg(g.cols).arg(g.rows);
+    const bool roll = continuous || paper == u"Roll";
+    if (roll && g.cols > 1) text += QStringLiteral(", %1 across").arg(g.cols);
+    if (roll)
+        return text + (continuous ? QStringLiteral(", continuous roll ") : QStringLiteral(", die-cut roll ")) +
+               Number(g.PageWidth()) + QStringLiteral(" mm wide");
+    if (g.LabelsPerPage() > 1) text += QStringLiteral(", %1 x %2").arg(g.cols).arg(g.rows);
+    if (paper == u"Other")
+        return text + QStringLiteral(" on a ") + Number(g.PageWidth()) + QStringLiteral(" x ") + Number(g.PageHeight()) +
+               QStringLiteral(" mm page");
     return text + QStringLiteral(" on ") + paper;
 }
 

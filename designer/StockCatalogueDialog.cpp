@@ -35,7 +35,7 @@ TfrmStockCatalogue::TfrmStockCatalogue(StockCatalogue& catalogue, QWidget* paren
     list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 6);
     list_->horizontalHeader()->setSectionResizeMode(StockListModel::DescriptionColumn, QHeaderView::Stretch);
     list_->setColumnWidth(StockListModel::NameColumn, 160);
-    list_->setColumnWidth(StockListModel::SizeColumn, 260);
+    list_->setColumnWidth(StockListModel::SizeColumn, 310);
     list_->setWordWrap(false);
     details_->setWordWrap(true);
     details_->setMinimumWidth(180);

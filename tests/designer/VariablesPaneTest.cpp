@@ -45,7 +45,7 @@ ShownRow Row(const TVariablesPane& pane, const QString& name) {
 
 TEST_F(DesignVariables, PaneListsEveryVariableOfTheModeAndFindsThemAsOneTypes) {
     TVariablesPane pane;
-    pane.resize(420, 560);
+    pane.resize(460, 400);
     pane.SetVariables(defined());
     pane.show();
     ASSERT_EQ(pane.List()->model()->rowCount(), static_cast<int>(defined().All().size()));
@@ -71,10 +71,11 @@ TEST_F(DesignVariables, PaneListsEveryVariableOfTheModeAndFindsThemAsOneTypes) {
     EXPECT_EQ(pane.VariableAt(0).type, VariableType::DataMatrix);
     pane.SearchEdit()->clear();
     QTest::keyClicks(pane.SearchEdit(), "wearer");
-    EXPECT_TRUE(test::SavePanelScreenshot(pane, "designer-variables"));
     EXPECT_GE(pane.List()->model()->rowCount(), 5);
     for (int row = 0; row < pane.List()->model()->rowCount(); ++row)
         EXPECT_TRUE(pane.VariableAt(row).name.contains("wearer", Qt::CaseInsensitive));
+    pane.SearchEdit()->setText("IDCode");
+    EXPECT_TRUE(test::SavePanelScreenshot(pane, "designer-variables"));
 }
 
 TEST_F(DesignVariables, DraggedRowCarriesTheVariableAndItsType) {
