@@ -1,6 +1,7 @@
 #include "designer/ContentsCheck.h"
 
 #include "labelrender/Contents.h"
+#include "labelrender/Design.h"
 #include "labelrender/Variables.h"
 
 namespace quill::designer {
@@ -22,6 +23,18 @@ ContentsProblems CheckContents(const QString& contents, const labelrender::Varia
     for (const std::string& name : parsed->VariableNames())
         if (!defined.Contains(name)) problems.undefined << QString::fromStdString(name);
     problems.undefined.removeDuplicates();
+    return problems;
+}
+
+std::vector<ObjectContentsProblem> CheckDesignContents(const labelrender::Design& design,
+                                                       const labelrender::VariableSet& defined) {
+    std::vector<ObjectContentsProblem> problems;
+    for (const labelrender::DesignObject& object : design.objects) {
+        const labelrender::ContentTemplate* contents = object.Contents();
+        if (!contents) continue;
+        const ContentsProblems found = CheckContents(QString::fromStdString(contents->Source()), defined);
+        if (!found.ok()) problems.push_back({QString::fromStdString(object.name), found.Message()});
+    }
     return problems;
 }
 

@@ -5,7 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace quill::labelrender {
+struct Design;
 class VariableSet;
 }
 
@@ -22,6 +25,15 @@ struct ContentsProblems {
 };
 
 ContentsProblems CheckContents(const QString& contents, const labelrender::VariableSet& defined);
+
+// Every object of the design whose contents use variables the program does
+// not define: the object's section ("Object3") and the message.
+struct ObjectContentsProblem {
+    QString object;
+    QString message;
+};
+std::vector<ObjectContentsProblem> CheckDesignContents(const labelrender::Design& design,
+                                                       const labelrender::VariableSet& defined);
 
 // Where the variable name being typed at `cursor` starts (just after its
 // "{"), or -1 when the cursor is not inside an open variable.

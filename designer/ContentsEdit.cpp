@@ -59,6 +59,8 @@ void TContentsEdit::OfferCompletion() {
         return;
     }
     completer_->complete();
+    // Enter takes the best match at once
+    completer_->popup()->setCurrentIndex(completer_->completionModel()->index(0, 0));
 }
 
 void TContentsEdit::Complete(const QString& name) {

@@ -11,7 +11,7 @@ namespace quill::designer {
 using labelrender::Length;
 
 std::optional<Length> ParseGlabelsLength(const QString& text) {
-    static const QRegularExpression form(QStringLiteral("^\\s*([0-9]*\\.?[0-9]+)\\s*(mm|cm|in|pt|pc)?\\s*$"));
+    static const QRegularExpression form(QStringLiteral("^\\s*([0-9]+\\.?[0-9]*|\\.[0-9]+)\\s*(mm|cm|in|pt|pc)?\\s*$"));
     const QRegularExpressionMatch match = form.match(text);
     if (!match.hasMatch()) return std::nullopt;
     const double value = match.captured(1).toDouble();
@@ -26,7 +26,8 @@ std::optional<Length> ParseGlabelsLength(const QString& text) {
 namespace {
 
 Length LengthAttribute(const QXmlStreamAttributes& attributes, QLatin1StringView name, bool* ok) {
-    if (!attributes.hasAttribute(name)) return {};
+    // some products leave a value empty where they mean 0
+    if (attributes.value(name).trimmed().isEmpty()) return {};
     const std::optional<Length> length = ParseGlabelsLength(attributes.value(name).toString());
     if (!length) *ok = false;
     return length.value_or(Length());

@@ -21,7 +21,7 @@ struct PaperSize {
 // Keyed by the id templates name them with ("US-Letter").
 using PaperSizes = QMap<QString, PaperSize>;
 
-// "17.8mm", "0.5in", "207pt", "1cm", "2pc"; a bare number is points.
+// "17.8mm", "0.5in", "11.in", "207pt", "1cm", "2pc"; a bare number is points.
 std::optional<labelrender::Length> ParseGlabelsLength(const QString& text);
 
 // The paper sizes of paper-sizes.xml; empty when it cannot be read.

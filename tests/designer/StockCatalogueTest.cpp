@@ -71,7 +71,7 @@ TEST(StockCatalogueTest, DebianProductsTextileStocksAndSearch) {
 TEST(StockCatalogueTest, TemplateFilesInEveryUnitAndShape) {
     const QByteArray xml = R"(<?xml version="1.0"?>
 <Glabels-templates>
-  <Template brand="Acme" part="R1" size="Other" width="4in" height="6in" _description="Round">
+  <Template brand="Acme" part="R1" size="Other" width="4in" height="6.in" _description="Round">
     <Label-round id="0" radius="0.5in"><Layout nx="2" ny="3" x0="0.25in" y0="1cm" dx="1.5in" dy="1.25in"/></Label-round>
   </Template>
   <Template brand="Acme" part="R2" equiv="R1"/>
@@ -79,7 +79,7 @@ TEST(StockCatalogueTest, TemplateFilesInEveryUnitAndShape) {
     <Label-rectangle id="0" width="30mm" height="30mm"><Layout nx="2" ny="1" x0="0" y0="0" dx="30mm" dy="0"/></Label-rectangle>
   </Template>
   <Template brand="Acme" part="Tape" size="Other" width="24pc" height="1mm" continuous="1">
-    <Label-rectangle id="0" width="24pc" height="40mm"><Layout nx="1" ny="1" x0="0" y0="0" dx="0" dy="0"/></Label-rectangle>
+    <Label-rectangle id="0" width="24pc" height="40mm"><Layout nx="1" ny="1" x0="" y0="0" dx="0" dy="0"/></Label-rectangle>
   </Template>
 </Glabels-templates>)";
     QBuffer file;

@@ -14,6 +14,7 @@
 #include "designer/ContentsEdit.h"
 #include "designer/VariableListModel.h"
 #include "designer/VariablesPane.h"
+#include "labelrender/Design.h"
 #include "labelrender/Variables.h"
 #include "printing/PrintJob.h"
 #include "support/WidgetTestSupport.h"
@@ -118,7 +119,8 @@ TEST_F(DesignVariables, ContentsEditorCompletesNamesAndReportsUnknownOnes) {
         popup->setCurrentIndex(found[0]);
         QTest::keyClick(popup, Qt::Key_Return);
     };
-    complete("Locker {lock", "Locker");
+    QTest::keyClicks(&edit, "Locker {lock");
+    QTest::keyClick(edit.Completer()->popup(), Qt::Key_Return);   // the first match
     EXPECT_EQ(edit.text(), "Locker {Locker}");
     complete(" - {name", "WearerName");   // found anywhere in the name
     EXPECT_EQ(edit.text(), "Locker {Locker} - {WearerName}");
@@ -142,6 +144,18 @@ TEST_F(DesignVariables, ContentsEditorCompletesNamesAndReportsUnknownOnes) {
         EXPECT_EQ(edit.Problems().Message().isEmpty(), QString(c.message).isEmpty()) << c.contents;
         EXPECT_EQ(edit.toolTip(), edit.Problems().Message());
     }
+    // the same check over a whole design, object by object
+    labelrender::Design design;
+    for (const char* contents : {"{Locker}", "{Nope} {WearerName}"}) {
+        labelrender::TextObject text;
+        text.contents = *labelrender::ContentTemplate::Parse(contents);
+        design.objects.push_back({"Object" + std::to_string(design.objects.size() + 1), {}, {}, {}, {}, 0, text});
+    }
+    const auto objects = CheckDesignContents(design, defined());
+    ASSERT_EQ(objects.size(), 1u);
+    EXPECT_EQ(objects[0].object, "Object2");
+    EXPECT_EQ(objects[0].message, "Unknown variable in design: Nope");
+
     // the field turns red while something is wrong
     const QColor fine = edit.palette().color(QPalette::Base);
     edit.setText("{Nope}");
