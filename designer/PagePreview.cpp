@@ -12,7 +12,7 @@ constexpr int kMostLabelsDrawn = 2000;
 
 }  // namespace
 
-TPagePreview::TPagePreview(QWidget* parent) : QWidget(parent) { setMinimumSize(120, 120); }
+TPagePreview::TPagePreview(QWidget* parent) : QWidget(parent) { setMinimumSize(200, 200); }
 
 void TPagePreview::SetGeometry(const labelrender::PageGeometry& geometry, bool continuous) {
     geometry_ = geometry;

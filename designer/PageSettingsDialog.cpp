@@ -33,12 +33,16 @@ constexpr NamedPage kPages[] = {
 constexpr int kFitPage = 0;   // combo entries: fit, the named pages, custom
 constexpr int kCustomPage = 1 + static_cast<int>(std::size(kPages));
 
-QHBoxLayout* Pair(QWidget* a, QWidget* b) {
+// "Width x height:" with the two boxes side by side; the mnemonic goes to the first.
+void AddPairRow(QFormLayout* form, const QString& text, QWidget* a, QWidget* b) {
     auto* row = new QHBoxLayout;
     row->addWidget(a);
     row->addWidget(new QLabel(QStringLiteral("x")));
     row->addWidget(b);
-    return row;
+    row->addStretch();
+    auto* label = new QLabel(text);
+    label->setBuddy(a);
+    form->addRow(label, row);
 }
 
 }  // namespace
@@ -88,17 +92,17 @@ TfrmPageSettings::TfrmPageSettings(StockCatalogue& catalogue, QWidget* parent)
 
     auto* label = new QGroupBox(tr("Label"), this);
     auto* labelForm = new QFormLayout(label);
-    labelForm->addRow(tr("&Width x height:"), Pair(labelWidth_, labelHeight_));
+    AddPairRow(labelForm, tr("&Width x height:"), labelWidth_, labelHeight_);
     auto* page = new QGroupBox(tr("Page"), this);
     auto* pageForm = new QFormLayout(page);
     pageForm->addRow(tr("&Page size:"), pageSize_);
-    pageForm->addRow(tr("Width x height:"), Pair(pageWidth_, pageHeight_));
+    AddPairRow(pageForm, tr("Width x &height:"), pageWidth_, pageHeight_);
     pageForm->addRow(QString(), continuous_);
     auto* grid = new QGroupBox(tr("Labels on the page"), this);
     auto* gridForm = new QFormLayout(grid);
-    gridForm->addRow(tr("&Rows x columns:"), Pair(rows_, cols_));
-    gridForm->addRow(tr("&Gap across x down:"), Pair(gapX_, gapY_));
-    gridForm->addRow(tr("&Margin left x top:"), Pair(marginLeft_, marginTop_));
+    AddPairRow(gridForm, tr("&Rows x columns:"), rows_, cols_);
+    AddPairRow(gridForm, tr("&Gap across x down:"), gapX_, gapY_);
+    AddPairRow(gridForm, tr("&Margin left x top:"), marginLeft_, marginTop_);
 
     auto* fields = new QVBoxLayout;
     fields->addWidget(label);

@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 
+#include "PanelScreenshots.h"
 #include "designer/PrinterChooser.h"
 #include "support/CupsTestScheduler.h"
 #include "support/TestEnv.h"
@@ -55,6 +56,8 @@ TEST_F(PrinterChooserTest, ListsDestinationsWithResolutionAndSavesTheChoiceBesid
     EXPECT_EQ(chooser.DotsPerInch(), 203);
     EXPECT_EQ(chooser.ResolutionLabel()->text(), "203 dpi, one dot is 0.125 mm");
     EXPECT_FALSE(chooser.PdfResolutionBox()->isEnabled());
+    chooser.resize(420, chooser.sizeHint().height());
+    EXPECT_TRUE(test::SavePanelScreenshot(chooser, "designer-printer"));
 
     // a new design's printer waits in default.lbp; a saved one has its own file
     const QString folder = QString::fromStdString(world_.root());

@@ -188,6 +188,7 @@ TEST(StockCatalogueTest, ChoosingAStockLaysOutThePage) {
     EXPECT_EQ(g.pageWidth, Length::mm(210));
     EXPECT_EQ(settings.PageSizeBox()->currentText(), "A4");
     EXPECT_TRUE(settings.OkButton()->isEnabled());
+    EXPECT_TRUE(test::SavePanelScreenshot(settings, "designer-page-settings"));
 
     // an eighth row does not fit on A4: said, and cannot be confirmed
     settings.RowsBox()->setValue(8);
