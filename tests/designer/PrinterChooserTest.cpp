@@ -16,17 +16,8 @@
 namespace quill::designer {
 namespace {
 
-class PrinterChooserTest : public ::testing::Test {
+class PrinterChooserTest : public test::WithCupsScheduler<> {
 protected:
-    static void SetUpTestSuite() {
-        if (test::CupsTestScheduler::Available()) scheduler_ = test::CupsTestScheduler::Start(startError_);
-    }
-    static void TearDownTestSuite() { scheduler_.reset(); }
-    void SetUp() override {
-        if (!test::CupsTestScheduler::Available()) GTEST_SKIP() << "cupsd is not installed";
-        ASSERT_TRUE(scheduler_) << startError_;
-        scheduler_->Use();
-    }
     static void Choose(TPrinterChooser& chooser, const QString& captionStart) {
         QComboBox* box = chooser.PrinterBox();
         for (int i = 0; i < box->count(); ++i)
@@ -36,11 +27,7 @@ protected:
     static QString Caption(const TPrinterChooser& chooser) { return chooser.PrinterBox()->currentText(); }
 
     test::TempWorld world_;
-    static std::unique_ptr<test::CupsTestScheduler> scheduler_;
-    static std::string startError_;
 };
-std::unique_ptr<test::CupsTestScheduler> PrinterChooserTest::scheduler_;
-std::string PrinterChooserTest::startError_;
 
 TEST_F(PrinterChooserTest, ListsDestinationsWithResolutionAndSavesTheChoiceBesideTheDesign) {
     TPrinterChooser chooser;
