@@ -2,8 +2,10 @@
 
 #include <QComboBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QSpinBox>
+#include <QToolButton>
 
 namespace quill::designer {
 
@@ -25,7 +27,15 @@ TPrinterChooser::TPrinterChooser(QWidget* parent)
     problem_->setPalette(warning);
     auto* form = new QFormLayout(this);
     form->setContentsMargins(0, 0, 0, 0);
-    form->addRow(tr("&Printer:"), printer_);
+    auto* refresh = new QToolButton(this);
+    refresh->setText(tr("Refresh"));
+    refresh->setToolTip(tr("Ask the print system for its printers again"));
+    auto* printerRow = new QHBoxLayout;
+    printerRow->addWidget(printer_, 1);
+    printerRow->addWidget(refresh);
+    auto* printerLabel = new QLabel(tr("&Printer:"), this);
+    printerLabel->setBuddy(printer_);
+    form->addRow(printerLabel, printerRow);
     form->addRow(tr("PDF &resolution:"), pdfResolution_);
     form->addRow(tr("Resolution:"), resolution_);
     form->addRow(problem_);
@@ -41,6 +51,7 @@ TPrinterChooser::TPrinterChooser(QWidget* parent)
         Show();
         emit PrinterChanged();
     });
+    connect(refresh, &QToolButton::clicked, this, &TPrinterChooser::Refresh);
     Refresh();
 }
 

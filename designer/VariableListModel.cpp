@@ -1,5 +1,7 @@
 #include "designer/VariableListModel.h"
 
+#include <QFont>
+
 #include "labelrender/Variables.h"
 #include "platform/CodePage.h"
 
@@ -22,6 +24,12 @@ DraggedVariable VariableListModel::Variable(int row) const {
     return row >= 0 && row < static_cast<int>(rows_.size()) ? rows_[row].variable : DraggedVariable{};
 }
 
+void VariableListModel::SetUsed(const QStringList& names) {
+    used_.clear();
+    for (const QString& name : names) used_.insert(name.toLower());
+    if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1), {Qt::FontRole});
+}
+
 int VariableListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
@@ -38,6 +46,11 @@ QVariant VariableListModel::data(const QModelIndex& index, int role) const {
         case VariableType::Text: break;
         }
         return tr("Drag onto the label for a text of %1").arg(row.variable.name);
+    }
+    if (role == Qt::FontRole && used_.contains(row.variable.name.toLower())) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
     }
     if (role != Qt::DisplayRole) return {};
     switch (index.column()) {

@@ -2,6 +2,7 @@
 // The variables a program defined for a design, one row each: name, type
 // and sample contents. Rows drag as the variable (VariableDrag.h).
 #include <QAbstractTableModel>
+#include <QSet>
 #include <vector>
 
 #include "designer/VariableDrag.h"
@@ -22,6 +23,8 @@ public:
     // A copy, by name ignoring case; samples are label bytes in `codePage`.
     void SetVariables(const labelrender::VariableSet& variables, int codePage = 0);
     DraggedVariable Variable(int row) const;
+    // Names the design uses (any case), shown in bold.
+    void SetUsed(const QStringList& names);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -37,6 +40,7 @@ private:
         QString sample;
     };
     std::vector<Row> rows_;
+    QSet<QString> used_;   // lower case
 };
 
 }  // namespace quill::designer

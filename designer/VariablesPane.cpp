@@ -46,6 +46,8 @@ void TVariablesPane::SetVariables(const labelrender::VariableSet& variables, int
     list_->resizeColumnToContents(VariableListModel::TypeColumn);
 }
 
+void TVariablesPane::SetUsedVariables(const QStringList& names) { model_->SetUsed(names); }
+
 DraggedVariable TVariablesPane::VariableAt(int shownRow) const {
     return model_->Variable(filter_->mapToSource(filter_->index(shownRow, 0)).row());
 }

@@ -26,6 +26,8 @@ public:
 
     // What LabelJob::DefinedVariables() holds after DefineDesignVariables.
     void SetVariables(const labelrender::VariableSet& variables, int codePage = 0);
+    // The variables the design uses now (Design::VariableNames()): in bold.
+    void SetUsedVariables(const QStringList& names);
 
     QLineEdit* SearchEdit() const { return search_; }
     QTreeView* List() const { return list_; }

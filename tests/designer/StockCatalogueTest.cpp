@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -204,6 +205,30 @@ TEST(StockCatalogueTest, ChoosingAStockLaysOutThePage) {
     EXPECT_FALSE(settings.Geometry().pageHeight);
     EXPECT_FALSE(settings.PageHeightBox()->isEnabled());
     EXPECT_NEAR(settings.PageHeightBox()->value(), settings.Geometry().PageHeight().mm(), 0.005);
+
+    // saved as the site's own stock: its name, then its description
+    test::TempWorld world;
+    catalogue.Load(StockCatalogue::DefaultTemplatesFolder(), StockCatalogue::DefaultSiteStocksFile());
+    const auto type = [](const char* text) {
+        return [text](QWidget* modal) {
+            auto* input = qobject_cast<QInputDialog*>(modal);
+            ASSERT_NE(input, nullptr);
+            input->setTextValue(text);
+            input->accept();
+        };
+    };
+    const auto named = test::AnswerNextModal([&](QWidget* modal) {
+        test::AnswerNextModal(type("Our mailing roll"));
+        type("ML-64")(modal);
+    });
+    settings.SaveStockButton()->click();
+    ASSERT_TRUE(named->shown);
+    const LabelStock* saved = catalogue.Find("Site", "ML-64");
+    ASSERT_NE(saved, nullptr);
+    EXPECT_EQ(saved->description, "Our mailing roll");
+    EXPECT_TRUE(saved->continuous);
+    EXPECT_EQ(saved->geometry.labelWidth, settings.Geometry().labelWidth);
+    EXPECT_TRUE(QFile::exists(StockCatalogue::DefaultSiteStocksFile()));
 
     TfrmStockCatalogue dialog(catalogue);
     dialog.resize(1000, 560);

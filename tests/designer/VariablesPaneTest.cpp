@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QFont>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -66,6 +67,15 @@ TEST_F(DesignVariables, PaneListsEveryVariableOfTheModeAndFindsThemAsOneTypes) {
         EXPECT_EQ(row.type, e.type) << e.name;
         EXPECT_EQ(row.sample, e.sample) << e.name;
     }
+
+    // what the design uses stands out
+    pane.SetUsedVariables({"bARCODEidcODE"});
+    const auto bold = [&](int row) { return pane.List()->model()->index(row, 0).data(Qt::FontRole).value<QFont>().bold(); };
+    const QModelIndexList barcode = pane.List()->model()->match(pane.List()->model()->index(0, 0), Qt::DisplayRole,
+                                                                "BarcodeIDCode", 1, Qt::MatchExactly);
+    ASSERT_EQ(barcode.size(), 1);
+    EXPECT_TRUE(bold(barcode[0].row()));
+    EXPECT_FALSE(bold(barcode[0].row() + 1));
 
     QTest::keyClicks(pane.SearchEdit(), "datamatrix");
     ASSERT_EQ(pane.List()->model()->rowCount(), 2);
