@@ -14,13 +14,16 @@ std::optional<Length> ParseGlabelsLength(const QString& text) {
     static const QRegularExpression form(QStringLiteral("^\\s*([0-9]+\\.?[0-9]*|\\.[0-9]+)\\s*(mm|cm|in|pt|pc)?\\s*$"));
     const QRegularExpressionMatch match = form.match(text);
     if (!match.hasMatch()) return std::nullopt;
-    const double value = match.captured(1).toDouble();
     const QString unit = match.captured(2);
-    if (unit == u"mm") return Length::mm(value);
-    if (unit == u"cm") return Length::mm(value * 10.0);
-    if (unit == u"in") return Length::mm(value * 25.4);
-    if (unit == u"pc") return Length::pt(value * 12.0);
-    return Length::pt(value);
+    const double mmPerUnit = unit == u"mm"   ? 1.0
+                             : unit == u"cm" ? 10.0
+                             : unit == u"in" ? 25.4
+                             : unit == u"pc" ? 12 * 25.4 / 72
+                                             : 25.4 / 72;
+    const double mm = match.captured(1).toDouble() * mmPerUnit;
+    // far beyond any page; also keeps the conversion to micrometres defined
+    if (mm > 1000 * labelrender::kMaxPageSide.mm()) return std::nullopt;
+    return Length::mm(mm);
 }
 
 namespace {

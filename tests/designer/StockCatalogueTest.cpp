@@ -103,6 +103,9 @@ TEST(StockCatalogueTest, TemplateFilesInEveryUnitAndShape) {
     EXPECT_EQ(stocks[2].part, "R2");
     EXPECT_EQ(stocks[2].geometry.labelWidth, round.geometry.labelWidth);
 
+    EXPECT_FALSE(ParseGlabelsLength("99999999999999999999999mm"));
+    EXPECT_FALSE(ParseGlabelsLength("-3mm"));
+
     QBuffer broken;
     broken.setData("<Glabels-templates><Template brand=\"x\"></Glabels-templates>");
     broken.open(QIODevice::ReadOnly);
