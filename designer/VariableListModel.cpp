@@ -1,7 +1,10 @@
 #include "designer/VariableListModel.h"
 
 #include <QFont>
+#include <QGuiApplication>
+#include <QPalette>
 
+#include "designer/VariableTypeIcon.h"
 #include "labelrender/Variables.h"
 #include "platform/CodePage.h"
 
@@ -9,7 +12,11 @@ namespace quill::designer {
 
 using labelrender::VariableType;
 
-VariableListModel::VariableListModel(QObject* parent) : QAbstractTableModel(parent) {}
+VariableListModel::VariableListModel(QObject* parent) : QAbstractTableModel(parent) {
+    const QColor ink = QGuiApplication::palette().color(QPalette::Text);
+    for (const VariableType type : {VariableType::Text, VariableType::Barcode, VariableType::DataMatrix})
+        icons_.insert(static_cast<unsigned>(type), VariableTypeIcon(type, ink));
+}
 
 void VariableListModel::SetVariables(const labelrender::VariableSet& variables, int codePage) {
     beginResetModel();
@@ -47,6 +54,8 @@ QVariant VariableListModel::data(const QModelIndex& index, int role) const {
         }
         return tr("Drag onto the label for a text of %1").arg(row.variable.name);
     }
+    if (role == Qt::DecorationRole && index.column() == NameColumn)
+        return icons_.value(static_cast<unsigned>(row.variable.type));
     if (role == Qt::FontRole && used_.contains(row.variable.name.toLower())) {
         QFont bold;
         bold.setBold(true);

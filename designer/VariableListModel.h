@@ -2,6 +2,8 @@
 // The variables a program defined for a design, one row each: name, type
 // and sample contents. Rows drag as the variable (VariableDrag.h).
 #include <QAbstractTableModel>
+#include <QHash>
+#include <QIcon>
 #include <QSet>
 #include <vector>
 
@@ -41,6 +43,7 @@ private:
     };
     std::vector<Row> rows_;
     QSet<QString> used_;   // lower case
+    QHash<unsigned, QIcon> icons_;   // by type
 };
 
 }  // namespace quill::designer
