@@ -8,10 +8,10 @@
 namespace quill {
 
 QStringList InstalledPrinters() {
-    std::vector<std::string> names;
-    labelrender::cups::ListDestinations(names);
+    std::vector<labelrender::cups::Destination> destinations;
+    labelrender::cups::ListDestinations(destinations);
     QStringList printers{QString::fromLatin1(labelrender::kPdfPrinterName)};
-    for (const std::string& name : names) printers << QString::fromStdString(name);
+    for (const auto& destination : destinations) printers << QString::fromStdString(destination.name);
     printers.removeDuplicates();
     std::sort(printers.begin(), printers.end(),
               [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });

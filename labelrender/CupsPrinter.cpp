@@ -141,6 +141,22 @@ std::string LastError() {
 
 }  // namespace
 
+namespace {
+
+Destination Describe(http_t* http, const cups_dest_t& dest) {
+    Destination out;
+    out.name = dest.name;
+    out.isDefault = dest.is_default != 0;
+    out.deviceUri = Option(&dest, "device-uri");
+    out.acceptingJobs = Option(&dest, "printer-is-accepting-jobs") != "false";
+    const IppPtr attributes = PrinterAttributes(http, Option(&dest, "printer-uri-supported"));
+    if (!out.acceptingJobs) out.stateMessage = StateMessage(attributes.get());
+    out.dotsPerInch = DefaultDotsPerInch(attributes.get());
+    return out;
+}
+
+}  // namespace
+
 Status FindDestination(const std::string& name, Destination& out) {
     std::string error;
     HttpPtr http = Connect(error);
@@ -150,24 +166,20 @@ Status FindDestination(const std::string& name, Destination& out) {
         if (name.empty()) return Status::Error(LL_ERR_NOPRINTER, "no default printer: " + LastError());
         return Status::Error(LL_ERR_NOPRINTER, "printer '" + name + "' does not exist: " + LastError());
     }
-    out.name = dest->name;
-    out.deviceUri = Option(dest.get(), "device-uri");
-    out.acceptingJobs = Option(dest.get(), "printer-is-accepting-jobs") != "false";
-    const IppPtr attributes = PrinterAttributes(http.get(), Option(dest.get(), "printer-uri-supported"));
-    if (!out.acceptingJobs) out.stateMessage = StateMessage(attributes.get());
-    out.dotsPerInch = DefaultDotsPerInch(attributes.get());
+    out = Describe(http.get(), *dest);
     return Status::Ok();
 }
 
-Status ListDestinations(std::vector<std::string>& names) {
-    names.clear();
+Status ListDestinations(std::vector<Destination>& out) {
+    out.clear();
     std::string error;
     HttpPtr http = Connect(error);
     if (!http) return Status::Error(LL_ERR_NOPRINTER, error);
     cups_dest_t* dests = nullptr;
     const int count = cupsGetDests2(http.get(), &dests);
+    // instances (lpoptions' printer/name) are not destinations a design names
     for (int i = 0; i < count; ++i)
-        if (!dests[i].instance) names.emplace_back(dests[i].name);
+        if (!dests[i].instance) out.push_back(Describe(http.get(), dests[i]));
     cupsFreeDests(count, dests);
     return Status::Ok();
 }

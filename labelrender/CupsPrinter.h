@@ -16,15 +16,16 @@ struct Destination {
     bool acceptingJobs = true;
     std::string stateMessage;
     int dotsPerInch = 0;   // the default resolution (across); 0 when the printer does not say
+    bool isDefault = false;
 };
 
 // The destination of that name, or the scheduler's default for an empty
 // name. LL_ERR_NOPRINTER when there is no such destination or no scheduler.
 Status FindDestination(const std::string& name, Destination& out);
 
-// The names of every destination the scheduler offers, in its order.
-// LL_ERR_NOPRINTER when there is no scheduler.
-Status ListDestinations(std::vector<std::string>& names);
+// Every destination of the scheduler, by name, each with its resolution.
+// LL_ERR_NOPRINTER when there is no scheduler; an empty list is no error.
+Status ListDestinations(std::vector<Destination>& out);
 
 // Sends the PDF file as one job. LL_ERR_PRINTING when the destination
 // refuses it or the scheduler fails midway, LL_ERR_NOPRINTER when the

@@ -133,6 +133,10 @@ struct PageGeometry {
     Length LabelY(int index) const;
 };
 
+// LL_ERR_BAD_DESIGN, saying why, when the labels do not fit the page or the
+// page is too large.
+Status CheckPageGeometry(const PageGeometry& g);
+
 struct Design {
     int formatVersion = kDesignFormatVersion;
     std::string description;

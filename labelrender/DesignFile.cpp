@@ -268,7 +268,10 @@ std::optional<long> ObjectNumber(std::string_view section) {
     return number;
 }
 
-Status CheckGeometry(const PageGeometry& g) {
+
+}  // namespace
+
+Status CheckPageGeometry(const PageGeometry& g) {
     auto fail = [](std::string why) { return Status::Error(LL_ERR_BAD_DESIGN, std::move(why)); };
     const Length width = g.marginLeft + g.labelWidth * g.cols + g.gapX * (g.cols - 1);
     const Length height = g.marginTop + g.labelHeight * g.rows + g.gapY * (g.rows - 1);
@@ -281,8 +284,6 @@ Status CheckGeometry(const PageGeometry& g) {
         return fail("the page is larger than " + SectionReader::Format(kMaxPageSide) + " mm");
     return Status::Ok();
 }
-
-}  // namespace
 
 Status Design::Parse(std::string_view bytes, Design& out) {
     out = Design{};
@@ -321,7 +322,7 @@ Status Design::Parse(std::string_view bytes, Design& out) {
     g.gapX = page.Mm("GapX", kNoLength, kNoLength, kMaxPageSide);
     g.gapY = page.Mm("GapY", kNoLength, kNoLength, kMaxPageSide);
     if (!status.ok()) return status;
-    if (Status s = CheckGeometry(g); !s.ok()) return s;
+    if (Status s = CheckPageGeometry(g); !s.ok()) return s;
 
     std::map<long, std::string> sections;
     for (const std::string& section : doc.Sections())

@@ -24,6 +24,7 @@ packages=(
   poppler-utils xvfb xauth strace
   xdotool trayer imagemagick x11-utils
   glabels time
+  glabels-data
 )
 
 missing=()

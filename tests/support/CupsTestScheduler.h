@@ -5,6 +5,8 @@
 // and "thermal203" (a 203 dpi printer); what they print lands in
 // outFolder() as job-<id>.prn.
 // Set QUILL_KEEP_CUPSD=1 to leave it running after the tests for a look.
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <memory>
 #include <string>
@@ -37,6 +39,26 @@ private:
     explicit CupsTestScheduler(std::string folder);
     std::string folder_;
     std::string socket_;
+};
+
+// A test suite whose tests print to one scheduler, started once for the
+// suite; tests are skipped where cupsd is not installed.
+template <typename Base = ::testing::Test>
+class WithCupsScheduler : public Base {
+protected:
+    static void SetUpTestSuite() {
+        if (CupsTestScheduler::Available()) scheduler_ = CupsTestScheduler::Start(startError_);
+    }
+    static void TearDownTestSuite() { scheduler_.reset(); }
+    void SetUp() override {
+        Base::SetUp();
+        if (!CupsTestScheduler::Available()) GTEST_SKIP() << "cupsd is not installed";
+        ASSERT_TRUE(scheduler_) << startError_;
+        scheduler_->Use();
+    }
+
+    static inline std::unique_ptr<CupsTestScheduler> scheduler_;
+    static inline std::string startError_;
 };
 
 }  // namespace quill::test
