@@ -15,8 +15,8 @@
 #include "engine_app/EngineSettingsGroups.h"
 #include "engine_app/FDlgMultiFolderDesignsEdit.h"
 #include "engine_app/InstalledPrinters.h"
-#include "engine_app/WaitCursor.h"
 #include "ui/Help.h"
+#include "ui/WaitCursor.h"
 
 namespace quill {
 
