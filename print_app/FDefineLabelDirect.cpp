@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTextBlock>
 #include <QTimer>
@@ -72,8 +73,7 @@ TfrmDefineLabelDirect::TfrmDefineLabelDirect(const std::string& designFolder, co
     auto* upper = new QSplitter(Qt::Horizontal, this);
     upper->addWidget(BuildLinesSide());
     upper->addWidget(BuildPickSide());
-    upper->setStretchFactor(0, 3);
-    upper->setStretchFactor(1, 4);
+    upper->setSizes({620, 600});
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(upper);
     split->addWidget(BuildBytePane());
@@ -129,6 +129,9 @@ QWidget* TfrmDefineLabelDirect::BuildLinesSide() {
     grid->setContentsMargins(0, 0, 0, 0);
     lstLines_ = ListView(lines_, side);
     lstLines_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // long lines scroll rather than lose their end
+    lstLines_->setTextElideMode(Qt::ElideNone);
+    lstLines_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grid->addWidget(lstLines_, 0, 0, 1, 4);
     connect(lstLines_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& row) {
         if (showing_) return;
@@ -160,8 +163,8 @@ QWidget* TfrmDefineLabelDirect::BuildLinesSide() {
     edtFreeText_->installEventFilter(this);   // a double-click adds it
     btnAddFreeText_ = new QPushButton("Add", side);
     grid->addWidget(new QLabel("Free Text", side), 2, 0);
-    grid->addWidget(edtFreeText_, 2, 1, 1, 2);
-    grid->addWidget(btnAddFreeText_, 2, 3);
+    grid->addWidget(edtFreeText_, 2, 1);
+    grid->addWidget(btnAddFreeText_, 2, 2);
     connect(btnAddFreeText_, &QPushButton::clicked, this, &TfrmDefineLabelDirect::AddFreeTextClick);
     PopupMenu(edtFreeText_, {{"Add", [this] { AddFreeTextClick(); }}});
     grid->setColumnStretch(1, 1);
@@ -193,8 +196,10 @@ QWidget* TfrmDefineLabelDirect::BuildPickSide() {
     grid->addWidget(lstNumbers_, 0, 0);
     grid->addWidget(lstCommands_, 0, 1);
     grid->addWidget(lstFields_, 0, 2, 1, 2);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(1, 3);
+    lstNumbers_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstNumbers_->setFixedWidth(lstNumbers_->fontMetrics().horizontalAdvance("Number") +
+                               lstNumbers_->verticalScrollBar()->sizeHint().width() + 24);
+    grid->setColumnStretch(1, 2);
     grid->setColumnStretch(2, 3);
 
     btnAdd_ = new QPushButton("Add", side);
