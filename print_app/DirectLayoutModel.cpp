@@ -189,6 +189,7 @@ bool TDirectLayoutModel::Save(std::string& problem) {
     try {
         if (platform::WriteWholeFile(path, DesignFileBytes(design_)) && platform::SyncFolder(folder_)) {
             modified_ = false;
+            saved_ = true;
             return true;
         }
         problem = "The design " + path + " could not be saved.";

@@ -35,6 +35,7 @@ public:
     const TDirectDesign& Design() const { return design_; }
     const TPrintersIni& Printers() const { return printers_; }
     bool Modified() const { return modified_; }
+    bool Saved() const { return saved_; }   // at least once since opening
 
     // Pick lists: "<000>".."<255>"; "<" command ">" of the printer's command
     // file and "(" field ")" of the mode's vocabulary, sorted ignoring case.
@@ -100,6 +101,7 @@ private:
     int current_ = -1;
     std::string selected_;
     bool modified_ = false;
+    bool saved_ = false;
     // The engine reads Direct label files with the Corvane names; records
     // point into this copy, which no settings reload rebuilds.
     std::vector<TField> vocabulary_;

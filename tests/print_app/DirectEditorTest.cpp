@@ -33,8 +33,6 @@
 namespace quill::test {
 namespace {
 
-QUILL_TEST_WIDGET_APPLICATION("print_app_tests");
-
 namespace fs = std::filesystem;
 const fs::path kExamples = fs::path(QUILL_SOURCE_DIR) / "examples";
 
