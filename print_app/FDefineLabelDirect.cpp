@@ -85,7 +85,7 @@ TfrmDefineLabelDirect::TfrmDefineLabelDirect(const std::string& designFolder, co
 
     FillCommandList();
     ShowModel();
-    resize(1220, 700);
+    resize(1200, 660);
 }
 
 TfrmDefineLabelDirect::~TfrmDefineLabelDirect() = default;
@@ -125,14 +125,14 @@ void TfrmDefineLabelDirect::BuildMenusAndToolbar(QVBoxLayout* layout) {
 
 QWidget* TfrmDefineLabelDirect::BuildLinesSide() {
     auto* side = new QWidget(this);
-    auto* grid = new QGridLayout(side);
-    grid->setContentsMargins(0, 0, 0, 0);
+    auto* layout = new QVBoxLayout(side);
+    layout->setContentsMargins(0, 0, 0, 0);
     lstLines_ = ListView(lines_, side);
     lstLines_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     // long lines scroll rather than lose their end
     lstLines_->setTextElideMode(Qt::ElideNone);
     lstLines_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grid->addWidget(lstLines_, 0, 0, 1, 4);
+    layout->addWidget(lstLines_, 1);
     connect(lstLines_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& row) {
         if (showing_) return;
         model_->SelectLine(row.row());
@@ -145,10 +145,23 @@ QWidget* TfrmDefineLabelDirect::BuildLinesSide() {
     edtCurrentLine_->installEventFilter(this);   // a double-click clears it
     btnClear_ = new QPushButton("CLR", side);
     btnBackspace_ = new QPushButton("BS", side);
-    grid->addWidget(new QLabel("Current Line", side), 1, 0);
-    grid->addWidget(edtCurrentLine_, 1, 1);
-    grid->addWidget(btnClear_, 1, 2);
-    grid->addWidget(btnBackspace_, 1, 3);
+    edtFreeText_ = new QLineEdit(side);
+    edtFreeText_->setValidator(new QRegularExpressionValidator(QRegularExpression("[^<>]*"), edtFreeText_));
+    edtFreeText_->installEventFilter(this);   // a double-click adds it
+    btnAddFreeText_ = new QPushButton("Add", side);
+    auto* rows = new QGridLayout;
+    rows->addWidget(new QLabel("Current Line", side), 0, 0);
+    rows->addWidget(edtCurrentLine_, 0, 1);
+    auto* lineButtons = new QHBoxLayout;
+    lineButtons->addWidget(btnClear_);
+    lineButtons->addWidget(btnBackspace_);
+    rows->addLayout(lineButtons, 0, 2);
+    rows->addWidget(new QLabel("Free Text", side), 1, 0);
+    rows->addWidget(edtFreeText_, 1, 1);
+    rows->addWidget(btnAddFreeText_, 1, 2, Qt::AlignLeft);
+    rows->setColumnStretch(1, 1);
+    layout->addLayout(rows);
+
     connect(btnClear_, &QPushButton::clicked, this, [this] {
         model_->ClearCurrentLine();
         ShowModel();
@@ -157,17 +170,8 @@ QWidget* TfrmDefineLabelDirect::BuildLinesSide() {
         model_->RemoveLastItem();
         ShowModel();
     });
-
-    edtFreeText_ = new QLineEdit(side);
-    edtFreeText_->setValidator(new QRegularExpressionValidator(QRegularExpression("[^<>]*"), edtFreeText_));
-    edtFreeText_->installEventFilter(this);   // a double-click adds it
-    btnAddFreeText_ = new QPushButton("Add", side);
-    grid->addWidget(new QLabel("Free Text", side), 2, 0);
-    grid->addWidget(edtFreeText_, 2, 1);
-    grid->addWidget(btnAddFreeText_, 2, 2);
     connect(btnAddFreeText_, &QPushButton::clicked, this, &TfrmDefineLabelDirect::AddFreeTextClick);
     PopupMenu(edtFreeText_, {{"Add", [this] { AddFreeTextClick(); }}});
-    grid->setColumnStretch(1, 1);
     return side;
 }
 
@@ -375,8 +379,10 @@ void TfrmDefineLabelDirect::ShowBytes() {
     QStringList text;
     for (const std::string& bytes : model_->SampleLineBytes()) text << Text(ReadableBytes(bytes));
     txtBytes_->setPlainText(text.join('\n'));
-    lblSample_->setText(model_->SampleName().empty() ? "Sample: every field holds its own name"
-                                                     : "Sample: the first label of " + Text(model_->SampleName()));
+    const QString sample = Text(model_->SampleName());
+    lblSample_->setText(sample.isEmpty() ? "Sample: every field holds its own name"
+                                         : "Sample: the first label of " + sample.section('/', -1));
+    lblSample_->setToolTip(sample);
     // the current line's bytes stand out
     const QTextBlock block = txtBytes_->document()->findBlockByNumber(model_->CurrentLine());
     if (!block.isValid()) return;
