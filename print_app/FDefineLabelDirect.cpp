@@ -47,6 +47,13 @@ QTreeView* ListView(TTextListModel* model, QWidget* parent) {
     return view;
 }
 
+// Enter belongs to the free text (it adds it), so no button takes it.
+QPushButton* Button(const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setAutoDefault(false);
+    return button;
+}
+
 void PopupMenu(QWidget* widget, const std::vector<std::pair<QString, std::function<void()>>>& entries) {
     widget->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(widget, &QWidget::customContextMenuRequested, widget, [widget, entries](const QPoint& at) {
@@ -143,12 +150,12 @@ QWidget* TfrmDefineLabelDirect::BuildLinesSide() {
     edtCurrentLine_->setReadOnly(true);
     edtCurrentLine_->setFont(lstLines_->font());
     edtCurrentLine_->installEventFilter(this);   // a double-click clears it
-    btnClear_ = new QPushButton("CLR", side);
-    btnBackspace_ = new QPushButton("BS", side);
+    btnClear_ = Button("CLR", side);
+    btnBackspace_ = Button("BS", side);
     edtFreeText_ = new QLineEdit(side);
     edtFreeText_->setValidator(new QRegularExpressionValidator(QRegularExpression("[^<>]*"), edtFreeText_));
     edtFreeText_->installEventFilter(this);   // a double-click adds it
-    btnAddFreeText_ = new QPushButton("Add", side);
+    btnAddFreeText_ = Button("Add", side);
     auto* rows = new QGridLayout;
     rows->addWidget(new QLabel("Current Line", side), 0, 0);
     rows->addWidget(edtCurrentLine_, 0, 1);
@@ -171,6 +178,7 @@ QWidget* TfrmDefineLabelDirect::BuildLinesSide() {
         ShowModel();
     });
     connect(btnAddFreeText_, &QPushButton::clicked, this, &TfrmDefineLabelDirect::AddFreeTextClick);
+    connect(edtFreeText_, &QLineEdit::returnPressed, this, &TfrmDefineLabelDirect::AddFreeTextClick);
     PopupMenu(edtFreeText_, {{"Add", [this] { AddFreeTextClick(); }}});
     return side;
 }
@@ -206,8 +214,8 @@ QWidget* TfrmDefineLabelDirect::BuildPickSide() {
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(2, 3);
 
-    btnAdd_ = new QPushButton("Add", side);
-    btnAddPartial_ = new QPushButton("Add Partial", side);
+    btnAdd_ = Button("Add", side);
+    btnAddPartial_ = Button("Add Partial", side);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(btnAdd_);
@@ -225,8 +233,8 @@ QWidget* TfrmDefineLabelDirect::BuildBytePane() {
     auto* layout = new QVBoxLayout(box);
     auto* row = new QHBoxLayout;
     lblSample_ = new QLabel(box);
-    auto* sampleFile = new QPushButton("Sample Label File...", box);
-    auto* fieldNames = new QPushButton("Field Names", box);
+    auto* sampleFile = Button("Sample Label File...", box);
+    auto* fieldNames = Button("Field Names", box);
     sampleFile->setToolTip("Fill the fields from the first label of a label file");
     fieldNames->setToolTip("Fill every field with its own name");
     row->addWidget(lblSample_, 1);

@@ -156,7 +156,8 @@ TEST_F(DirectEditor, ItemsJoinTheCurrentLineInTheirLayoutForm) {
         {"CLR", [&] { click(window.ClearButton()); }, ""},
         {"command, unchanged", [&] { Pick(window.CommandList(), "<Label start>"), click(window.AddButton()); },
          "<Label start>"},
-        {"free text", [&] { QTest::keyClicks(window.FreeTextEdit(), "a<b>c"), click(window.FreeTextAddButton()); },
+        {"free text, by Enter",
+         [&] { QTest::keyClicks(window.FreeTextEdit(), "a<b>c"), QTest::keyClick(window.FreeTextEdit(), Qt::Key_Return); },
          "<Label start><\"abc\">"},
         {"byte, by double-click",
          [&] {
