@@ -379,17 +379,26 @@ void TfrmDefineLabelDirect::ShowModel() {
     if (current >= 0) lstLines_->setCurrentIndex(lines_->index(current, 0));
     showing_ = false;
     edtCurrentLine_->setText(Text(model_->CurrentLineText()));
-    lblPrinter_->setText("Printer: " + Text(model_->Design().Printer) + "    Port: " + Text(model_->Design().Port));
+    QString printer = "Printer: " + Text(model_->Design().Printer) + "    Port: " + Text(model_->Design().Port);
+    // commands of a printer without a command file send nothing
+    if (commands_->rowCount() == 0)
+        printer += "    (no commands: " + Text(Folders.ProgramFolder + model_->Design().Printer) + ".INI was not found)";
+    lblPrinter_->setText(printer);
     ShowBytes();
 }
 
 void TfrmDefineLabelDirect::ShowBytes() {
     QStringList text;
-    for (const std::string& bytes : model_->SampleLineBytes()) text << Text(ReadableBytes(bytes));
+    std::size_t total = 0;
+    for (const std::string& bytes : model_->SampleLineBytes()) {
+        text << Text(ReadableBytes(bytes));
+        total += bytes.size();
+    }
     txtBytes_->setPlainText(text.join('\n'));
     const QString sample = Text(model_->SampleName());
-    lblSample_->setText(sample.isEmpty() ? "Sample: every field holds its own name"
-                                         : "Sample: the first label of " + sample.section('/', -1));
+    lblSample_->setText((sample.isEmpty() ? "Sample: every field holds its own name"
+                                          : "Sample: the first label of " + sample.section('/', -1)) +
+                        QString(" - %1 bytes").arg(total));
     lblSample_->setToolTip(sample);
     // the current line's bytes stand out
     const QTextBlock block = txtBytes_->document()->findBlockByNumber(model_->CurrentLine());
