@@ -68,10 +68,14 @@ std::string EscapeControlCharacters(std::string_view text) {
             out += c;
             continue;
         }
-        const std::string code = std::to_string(byte);
-        out += "<" + std::string(3 - code.size(), '0') + code + ">";
+        out += DecimalByteCode(byte);
     }
     return out;
+}
+
+std::string DecimalByteCode(unsigned char byte) {
+    const std::string code = std::to_string(byte);
+    return "<" + std::string(3 - code.size(), '0') + code + ">";
 }
 
 }  // namespace quill

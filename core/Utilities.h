@@ -26,5 +26,7 @@ std::string RightChars(const std::string& text, int count);
 // code the way Direct layouts write bytes ("<027>"), so text from label
 // files cannot break a log line or a queue row, or steer a terminal.
 std::string EscapeControlCharacters(std::string_view text);
+// One byte the way Direct layouts write it: "<" + three decimal digits + ">".
+std::string DecimalByteCode(unsigned char byte);
 
 }  // namespace quill

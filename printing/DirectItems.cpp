@@ -136,10 +136,13 @@ void ApplyBarcodeLengths(std::vector<std::string>& pieces) {
 }
 
 std::vector<std::string> BuildPieces(const std::vector<std::string>& lines, const TLabelRecord& record,
-                                     const TPrinterCommands& commands) {
+                                     const TPrinterCommands& commands, std::vector<std::size_t>* lineEnds) {
     std::vector<std::string> pieces;
-    for (const std::string& line : lines)
+    if (lineEnds) lineEnds->clear();
+    for (const std::string& line : lines) {
         for (std::string_view item : LineItems(line)) pieces.push_back(ItemValue(item, record, commands));
+        if (lineEnds) lineEnds->push_back(pieces.size());
+    }
     ApplyBarcodeLengths(pieces);
     return pieces;
 }

@@ -3,6 +3,7 @@
 // and ">", and each item becomes one piece of the byte stream sent to the
 // printer: a label field or part of it, quoted text, a byte, or a printer
 // command.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,8 +47,10 @@ std::string ItemValue(std::string_view item, const TLabelRecord& record, const T
 // piece of 6, 8, 10 or 12 bytes gets that length as its fourth byte.
 void ApplyBarcodeLengths(std::vector<std::string>& pieces);
 
-// Every item of every line in order, one piece each, barcode lengths applied.
+// Every item of every line in order, one piece each, barcode lengths applied:
+// the byte stream of a design for one record. `lineEnds`, when given, gets
+// for every line the number of pieces up to its end.
 std::vector<std::string> BuildPieces(const std::vector<std::string>& lines, const TLabelRecord& record,
-                                     const TPrinterCommands& commands);
+                                     const TPrinterCommands& commands, std::vector<std::size_t>* lineEnds = nullptr);
 
 }  // namespace quill
