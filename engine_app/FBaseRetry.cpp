@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "engine_app/WaitCursor.h"
+#include "ui/WaitCursor.h"
 
 namespace quill {
 

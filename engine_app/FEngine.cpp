@@ -14,7 +14,7 @@
 
 #include "core/UGlobals.h"
 #include "engine_app/FBaseRetry.h"
-#include "engine_app/WaitCursor.h"
+#include "ui/WaitCursor.h"
 
 namespace quill {
 
