@@ -8,7 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "PrintAppWorld.h"
+#include "PrintingWindowsWorld.h"
 #include "core/UGlobals.h"
 #include "print_app/FPrintLabels.h"
 #include "printing/BarcodeNumbers.h"
@@ -19,7 +19,7 @@ namespace quill::test {
 
 namespace {
 
-class PrintLabelsTest : public PrintAppTest {
+class PrintLabelsTest : public PrintingWindowsTest {
 protected:
     // The window on `design`, shown as the main window shows it.
     std::unique_ptr<TfrmPrintLabels> open(const std::string& design) {

@@ -5,7 +5,7 @@
 #include <QTableView>
 #include <QTest>
 
-#include "PrintAppWorld.h"
+#include "PrintingWindowsWorld.h"
 #include "print_app/FPrintLabelsUseFile.h"
 #include "ui/BaseSideMenu.h"
 
@@ -13,7 +13,7 @@ namespace quill::test {
 
 namespace {
 
-class UseFileTest : public PrintAppTest {
+class UseFileTest : public PrintingWindowsTest {
 protected:
     std::unique_ptr<TfrmPrintLabelsUseFile> open(const std::string& design) {
         auto window = std::make_unique<TfrmPrintLabelsUseFile>();

@@ -11,7 +11,7 @@
 
 namespace quill::test {
 
-class PrintAppTest : public TempWorldTest {
+class PrintingWindowsTest : public TempWorldTest {
 protected:
     void SetUp() override;
     void TearDown() override;

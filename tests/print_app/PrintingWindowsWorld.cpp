@@ -1,4 +1,4 @@
-#include "PrintAppWorld.h"
+#include "PrintingWindowsWorld.h"
 
 #include <poppler-qt6.h>
 #define ZX_USE_UTF8 1
@@ -37,26 +37,26 @@ std::vector<std::string> SortedFiles(const std::string& folder, const std::strin
 
 }  // namespace
 
-void PrintAppTest::SetUp() {
+void PrintingWindowsTest::SetUp() {
     // no printer but the built-in PDF one, and an engine without windows
     setenv("CUPS_SERVER", world.path("no-cups/cups.sock").c_str(), 1);
     unsetenv("DISPLAY");
     unsetenv("WAYLAND_DISPLAY");
 }
 
-void PrintAppTest::TearDown() {
+void PrintingWindowsTest::TearDown() {
     FinalizeGlobals();
     Folders = TFolders{};
     Settings = TSettings{};
 }
 
-void PrintAppTest::start(const std::string& extra) {
+void PrintingWindowsTest::start(const std::string& extra) {
     world.writeFile("prog/QUILL.INI", "[Quill]\nUseDirMonitor=0\nLogMode=3\n" + extra + "\n[USER]\nVisible=1\n");
     Folders.AppTitle = "QuillPrint";
     InitializeGlobals();
 }
 
-void PrintAppTest::writeDesign(const std::string& fileName, const std::vector<std::string>& fields, int rows,
+void PrintingWindowsTest::writeDesign(const std::string& fileName, const std::vector<std::string>& fields, int rows,
                                int cols) const {
     std::string text = "[Design]\nFormatVersion=1\n[Label]\nWidth=60\nHeight=25\n[Layout]\nnRows=" +
                        std::to_string(rows) + "\nnCols=" + std::to_string(cols) + "\n";
@@ -72,21 +72,21 @@ void PrintAppTest::writeDesign(const std::string& fileName, const std::vector<st
     world.writeFile("data/labels/designs/User/" + stem + ".lbp", "[Printer]\nFormatVersion=1\nName=\nCopies=1\n");
 }
 
-std::vector<std::string> PrintAppTest::labelFiles() const { return SortedFiles(labelFolder(), ".txt"); }
+std::vector<std::string> PrintingWindowsTest::labelFiles() const { return SortedFiles(labelFolder(), ".txt"); }
 
-std::vector<std::string> PrintAppTest::lines(const std::string& labelFile) const {
+std::vector<std::string> PrintingWindowsTest::lines(const std::string& labelFile) const {
     std::istringstream text(world.readFile("data/labels/User/" + labelFile));
     std::vector<std::string> result;
     for (std::string line; std::getline(text, line);) result.push_back(line);
     return result;
 }
 
-int PrintAppTest::drainWithEngine() const {
+int PrintingWindowsTest::drainWithEngine() const {
     return RunCommand(std::string(QUILL_BINARY_DIR) + "/engine_app/quill-engine --drain >" + world.path("engine.out") +
                       " 2>&1");
 }
 
-std::vector<std::string> PrintAppTest::printedBarcodes() const {
+std::vector<std::string> PrintingWindowsTest::printedBarcodes() const {
     std::vector<std::string> found;
     ZXing::DecodeHints hints;
     hints.setFormats(ZXing::BarcodeFormat::Code128);
@@ -105,7 +105,7 @@ std::vector<std::string> PrintAppTest::printedBarcodes() const {
     return found;
 }
 
-std::string PrintAppTest::lastBarcodeStored() const {
+std::string PrintingWindowsTest::lastBarcodeStored() const {
     LoadLastBarcode();
     return Settings.LastBarcode;
 }
