@@ -50,9 +50,12 @@ bool SameFile(const std::string& folderA, const std::string& nameA, const std::s
 // what is typed there before the user has left the cell.
 class TDescriptionDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    // `typed` runs at every change typed into the editor.
+    TDescriptionDelegate(QObject* parent, std::function<void()> typed)
+        : QStyledItemDelegate(parent), typed_(std::move(typed)) {}
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         editor_ = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor_.data())) connect(line, &QLineEdit::textEdited, this, typed_);
         return editor_;
     }
     void CommitOpenEditor() {
@@ -61,13 +64,14 @@ public:
     }
 
 private:
+    std::function<void()> typed_;
     mutable QPointer<QWidget> editor_;
 };
 
 TfrmBaseSelectDesign::TfrmBaseSelectDesign(TMode mode, const QString& caption, int helpContext, int toolbarFilter,
                                            ui::TfrmBaseSideMenu* host)
     : mode_(mode), toolbarFilter_(toolbarFilter), host_(host), grid_(new QTreeView(this)),
-      delegate_(new TDescriptionDelegate(grid_)), sketch_(new QLabel(this)), description_(new QPlainTextEdit(this)) {
+      delegate_(new TDescriptionDelegate(grid_, [this] { descriptionsEdited_ = true; })), sketch_(new QLabel(this)), description_(new QPlainTextEdit(this)) {
     setWindowTitle(caption);
     if (helpContext > 0) ui::SetHelpContext(this, helpContext);
     model_.SetTreeImages(style()->standardIcon(QStyle::SP_DirClosedIcon), style()->standardIcon(QStyle::SP_DirOpenIcon),
