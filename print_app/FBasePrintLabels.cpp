@@ -142,10 +142,8 @@ void TfrmBasePrintLabels::SetDesign(const std::string& designFileName, const std
     labelFolder_ = labelFolder;
 }
 
-void TfrmBasePrintLabels::Reload() {
-    LoadDesign();
-    FormShow();
-}
+// the show handler loads the design
+void TfrmBasePrintLabels::Reload() { FormShow(); }
 
 std::string TfrmBasePrintLabels::SendRecordsToFile(std::span<const TLabelRecord> records) const {
     return quill::SendRecordsToFile(labelFolder_, records);

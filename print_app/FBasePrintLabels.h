@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/LabelRecord.h"
+#include "print_app/IPrintWindow.h"
 #include "print_app/ManualFields.h"
 #include "print_app/ManualLabelRun.h"
 #include "ui/BaseForms.h"
@@ -33,7 +34,7 @@ inline constexpr const char* TooManyFieldsMessage = "There are too many fields i
 inline constexpr const char* InvalidAmountMessage = "Please enter a valid amount";
 inline constexpr const char* InvalidDesignMessage = "Please select a valid labeldesign";
 
-class TfrmBasePrintLabels : public ui::TfrmBase {
+class TfrmBasePrintLabels : public ui::TfrmBase, public IPrintWindow {
     Q_OBJECT
 public:
     // `editMode`: the field pairs take typed values (else they show values).
@@ -46,6 +47,10 @@ public:
     void SetMainWindow(ui::TfrmBaseSideMenu* mainWindow) { mainWindow_ = mainWindow; }
     // After "Modify Label": the design and its fields again.
     virtual void Reload();
+    void SetDesign(const TCurrentDesign& design) override {
+        SetDesign(design.FileName, design.DesignFolder, design.LabelFolder);
+    }
+    void ReloadDesign() override { Reload(); }
 
     // One Manual label file in the label folder; its path, empty on failure.
     std::string SendRecordsToFile(std::span<const TLabelRecord> records) const;

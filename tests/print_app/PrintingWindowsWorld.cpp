@@ -16,7 +16,6 @@
 
 namespace quill::test {
 
-QUILL_TEST_WIDGET_APPLICATION("print_app_tests");
 
 namespace fs = std::filesystem;
 
