@@ -1,0 +1,105 @@
+# QuillPrint: the warning about designs without printer settings, the
+# Manual list, a multi-folder list with its copy dialogs, a Direct list and
+# the about box. The splash shows only while the program starts; its picture
+# comes from the widget tests (QUILL_SCREENSHOTS).
+print=$build/print_app/quill-print
+[ -x "$print" ] || { echo "screenshots: build quill-print first" >&2; exit 1; }
+export QUILL_DATA=$work/data QUILL_REGISTRY=$work/registry.db QUILL_PDF_DIR=$work/pdf
+labels=$QUILL_DATA/labels
+designs=$labels/designs
+mkdir -p "$QUILL_DATA/program" "$designs/User" "$designs/North" "$designs/South" "$designs/Direct"
+cat >"$QUILL_DATA/program/QUILL.INI" <<INI
+[USER]
+Visible=1
+[VEK]
+Visible=1
+[CORVANE]
+Visible=1
+[CORVANE1]
+Name=North laundry
+DesignLocation=$designs/North
+FileLocation=$labels/North
+[CORVANE2]
+Name=South laundry
+DesignLocation=$designs/South
+FileLocation=$labels/South
+[DIRECT]
+Visible=1
+INI
+example() {  # example-design folder name description [no-printer-settings]
+  local from=$repo/examples/designs/$2
+  sed "s/^Text=.*/Text=$4/" "$from.lbl" >"$1/$3.lbl"
+  [ -n "${5:-}" ] || cp "$from.lbp" "$1/$3.lbp"
+}
+example "$designs/User" User/Address Address "A4 sheet, 24 address labels 70 x 37 mm"
+example "$designs/User" User/Address Parcel "Parcel label with running barcode"
+example "$designs/User" User/Address Returns "Returns label (printer not chosen yet)" no-printer-settings
+example "$designs/User" User/Address Single "One address label per page"
+for c in C01 C02; do example "$designs/North" Corvan/C01 $c "Workwear label $c, North"; done
+example "$designs/South" Corvan/C01 C01 "Workwear label C01, South"
+example "$designs/South" Corvan/C01 N10 "Residents' laundry N10"
+cp "$repo/examples/direct/designs/Direct/D01.lbl" "$designs/Direct/D01.lbl"
+sed 's/^Text=.*/Text=Locker label, two lines/' "$designs/Direct/D01.lbl" >"$designs/Direct/D02.lbl"
+
+cd "$QUILL_DATA/program"
+"$print" >"$work/print.out" 2>"$work/print.err" &
+print_pid=$!
+pids+=($print_pid)
+
+# A design without printer settings: the warning comes first.
+warning=$(window_id '^QuillPrint$')
+main=$(window_id '^Quill - Print & Design$')
+sleep 0.5
+shoot "$warning" print-red-warning
+xdotool windowfocus --sync "$warning" 2>/dev/null || true
+xdotool key Return
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$main")"
+click() {  # x y, relative to the main window
+  xdotool mousemove $((X + $1)) $((Y + $2)) click 1
+  sleep 0.8
+}
+# The window's layout is fixed for this display: rows of the list start
+# 121 pixels below the window's top, 18 pixels each; in the side menu a
+# closed group's header follows every 40 pixels, an open one's commands
+# take 52 pixels each.
+click 300 139   # the second design, Parcel
+shoot "$main" print-manual-list
+
+click 100 433   # "Corvane", below Manual's five commands and Vek-Legacy
+click 300 139   # North's first design
+shoot "$main" print-multi-folder-list
+click 475 34    # toolbar: Copy
+locations=$(window_id '^Copy Design: ')
+sleep 0.3
+shoot "$locations" print-copy-locations
+xdotool windowfocus --sync "$locations" 2>/dev/null || true
+xdotool key ctrl+a Return
+name=$(window_id '^Design Name$')
+sleep 0.3
+shoot "$name" print-design-name
+xdotool windowfocus --sync "$name" 2>/dev/null || true
+xdotool key Escape
+sleep 0.3
+
+click 150 317   # "Direct Corvane", below Corvane's two commands
+shoot "$main" print-direct-list
+
+xdotool windowfocus --sync "$main" 2>/dev/null || true
+xdotool key alt+h a
+about=$(window_id '^Order Information$')
+sleep 0.3
+shoot "$about" print-about
+xdotool windowfocus --sync "$about" 2>/dev/null || true
+xdotool key Return
+sleep 0.3
+
+xdotool windowfocus --sync "$main" 2>/dev/null || true
+xdotool key alt+f Return
+for _ in $(seq 50); do kill -0 "$print_pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$print_pid" 2>/dev/null; then
+  echo "screenshots: quill-print did not end" >&2
+  exit 1
+fi
+QUILL_SCREENSHOTS=$shots "$build/tests/print_app_tests" --gtest_filter='SplashScreenshot*' >/dev/null
+echo "screenshots: $shots/print-splash.png"
