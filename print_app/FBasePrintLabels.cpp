@@ -115,8 +115,16 @@ void TfrmBasePrintLabels::BuildWindow(int pairColumns) {
 
     sideColumn_ = new QVBoxLayout;
     sideColumn_->addWidget(imgSketch_);
-    sideColumn_->addWidget(grpLabel);
-    sideColumn_->addWidget(grpAmount);
+    if (pairColumns > 1) {
+        // side by side, leaving the height to what stands below
+        auto* row = new QHBoxLayout;
+        row->addWidget(grpLabel);
+        row->addWidget(grpAmount);
+        sideColumn_->addLayout(row);
+    } else {
+        sideColumn_->addWidget(grpLabel);
+        sideColumn_->addWidget(grpAmount);
+    }
     auto* side = new QVBoxLayout;
     side->addLayout(sideColumn_);
     side->addLayout(buttons);
@@ -218,7 +226,7 @@ void TfrmBasePrintLabels::LoadDesign() {
     if (fields_.tooMany) Inform(TooManyFieldsMessage);
     FocusFirstPair();
     designFileName_ = std::filesystem::path(designPath).filename().string();
-    lblDesign_->setText(QString::fromStdString(designPath));
+    lblDesign_->setText(QString::fromStdString(designFileName_));
     if (sketchWorks_) sketchTimer_.start();
 }
 

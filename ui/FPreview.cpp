@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QSpinBox>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -39,14 +40,10 @@ public:
     void Show(std::unique_ptr<Poppler::Page> page, double dotsPerInch) {
         page_ = std::move(page);
         dpi_ = dotsPerInch;
-        const QSizeF points = page ? page->pageSizeF() : QSizeF();
+        const QSizeF points = page_ ? page_->pageSizeF() : QSizeF();
         setFixedSize(QSize(qRound(points.width() * dpi_ / 72.0), qRound(points.height() * dpi_ / 72.0)) +
                      QSize(2 * kPageMargin, 2 * kPageMargin));
         update();
-    }
-    QImage Render(const QRect& area) const {
-        if (!page_) return {};
-        return page_->renderToImage(dpi_, dpi_, area.x(), area.y(), area.width(), area.height());
     }
     QRect PageRect() const { return rect().adjusted(kPageMargin, kPageMargin, -kPageMargin, -kPageMargin); }
 
@@ -59,7 +56,10 @@ protected:
         const QRect exposed = event->rect() & page;
         if (exposed.isEmpty()) return;
         painter.fillRect(exposed, Qt::white);
-        painter.drawImage(exposed.topLeft(), Render(exposed.translated(-page.topLeft())));
+        if (!page_) return;
+        const QRect area = exposed.translated(-page.topLeft());
+        painter.drawImage(exposed.topLeft(),
+                          page_->renderToImage(dpi_, dpi_, area.x(), area.y(), area.width(), area.height()));
     }
 
 private:
@@ -85,6 +85,12 @@ TfrmPreview::TfrmPreview(const QString& pdfPath, QWidget* parent) : QDialog(pare
     layout->setSpacing(0);
     BuildToolbar();
     layout->addWidget(scroll_, 1);
+    // the page keys work wherever the focus is; fitting follows the page area's size
+    for (QWidget* watched : {static_cast<QWidget*>(scroll_), static_cast<QWidget*>(spnPage_),
+                             static_cast<QWidget*>(cbZoom_)})
+        watched->installEventFilter(this);
+    scroll_->viewport()->installEventFilter(this);
+    scroll_->setFocus();
     const QRect screen = (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
     resize(std::min(900, screen.width() - 40), std::min(1000, screen.height() - 60));
     ShowPage();
@@ -161,7 +167,10 @@ void TfrmPreview::Refit() {
     if (fit_ == TFit::None || pageCount_ == 0) return;
     const QSizeF points = document_->page(page_)->pageSizeF();
     const double screenDpi = logicalDpiX();
-    const QSize room = scroll_->viewport()->size() - QSize(2 * kPageMargin, 2 * kPageMargin);
+    // the room without scroll bars; fitting the width leaves room for the vertical one,
+    // so that the bar appearing cannot change the fit again
+    QSize room = scroll_->maximumViewportSize() - QSize(2 * kPageMargin, 2 * kPageMargin);
+    if (fit_ == TFit::Width) room.rwidth() -= style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const double widthZoom = room.width() * 72.0 * 100 / (points.width() * screenDpi);
     const double heightZoom = room.height() * 72.0 * 100 / (points.height() * screenDpi);
     const double zoom = fit_ == TFit::Width ? widthZoom : std::min(widthZoom, heightZoom);
@@ -178,23 +187,26 @@ void TfrmPreview::ShowPage() {
     lblZoom_->setText(QString(" %1 % ").arg(zoom_));
 }
 
-QImage TfrmPreview::RenderedPage() const { return canvas_->Render(QRect(QPoint(0, 0), canvas_->PageRect().size())); }
-
-void TfrmPreview::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_PageUp: GoToPage(page_ - 1); return;
-        case Qt::Key_PageDown: GoToPage(page_ + 1); return;
-        case Qt::Key_Home: GoToPage(0); return;
-        case Qt::Key_End: GoToPage(pageCount_ - 1); return;
-        case Qt::Key_Plus: ZoomIn(); return;
-        case Qt::Key_Minus: ZoomOut(); return;
-        default: QDialog::keyPressEvent(event);
+bool TfrmPreview::PageKey(int key) {
+    switch (key) {
+        case Qt::Key_PageUp: GoToPage(page_ - 1); return true;
+        case Qt::Key_PageDown: GoToPage(page_ + 1); return true;
+        case Qt::Key_Home: GoToPage(0); return true;
+        case Qt::Key_End: GoToPage(pageCount_ - 1); return true;
+        case Qt::Key_Plus: ZoomIn(); return true;
+        case Qt::Key_Minus: ZoomOut(); return true;
+        default: return false;
     }
 }
 
-void TfrmPreview::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
-    if (fit_ != TFit::None) ShowPage();
+void TfrmPreview::keyPressEvent(QKeyEvent* event) {
+    if (!PageKey(event->key())) QDialog::keyPressEvent(event);
+}
+
+bool TfrmPreview::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && PageKey(static_cast<QKeyEvent*>(event)->key())) return true;
+    if (event->type() == QEvent::Resize && watched == scroll_->viewport() && fit_ != TFit::None) ShowPage();
+    return QDialog::eventFilter(watched, event);
 }
 
 void InstallPreviewWindowHook() {

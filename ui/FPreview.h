@@ -43,18 +43,18 @@ public:
     void ZoomOut();
 
     QLabel* PageCountLabel() const { return lblPages_; }
-    // The current page as shown, at the current zoom.
-    QImage RenderedPage() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildToolbar();
     void Refit();
     void ShowPage();
     void ZoomChosen(int index);
+    // PgUp, PgDn, Home, End, + and -; whether the key was one of them.
+    bool PageKey(int key);
 
     std::unique_ptr<Poppler::Document> document_;
     int pageCount_ = 0;
