@@ -16,7 +16,12 @@ std::string ExistingCompanion(const std::string& folder, const std::string& file
     return platform::FindCaseInsensitive(AddBackslash(folder), DesignBaseName(fileName) + extension);
 }
 
+// Only plain files are copied: a link planted in a shared folder must not
+// copy someone's file into it, nor a copy write through one.
 bool CopyOver(const std::string& from, const std::string& to) {
+    if (platform::KindOf(from) != platform::FileKind::Regular) return false;
+    const platform::FileKind target = platform::KindOf(to);
+    if (target != platform::FileKind::Missing && target != platform::FileKind::Regular) return false;
     std::error_code ec;
     if (fs::equivalent(from, to, ec)) return true;   // copying onto itself would empty it
     return fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);

@@ -25,7 +25,9 @@ void LogFillException(const char* routine, const std::exception& e) {
 void AddDesignRows(TDesignListModel& model, TMode mode, const QModelIndex& location, int id,
                    const std::string& designFolder, const std::string& labelFolder, int& number, TFillResult& result) {
     for (const platform::FileEntry& entry : platform::ListFiles(designFolder, "*.lbl")) {
-        if (entry.isFolder) continue;
+        // Anyone of the site may write here: a link could steer the
+        // description writes and copies elsewhere, a FIFO would block.
+        if (platform::KindOf(designFolder + entry.name) != platform::FileKind::Regular) continue;
         TDesignRow row;
         row.Id = id;
         row.Number = number++;
@@ -96,11 +98,18 @@ void ReadStatusAndSketch(TMode mode, TDesignRow& row) {
     if (!platform::FileExists(platform::FindCaseInsensitive(folder, DesignBaseName(row.Design) + ".lbp")))
         row.Status = 1;
     const std::string sketch = platform::FindCaseInsensitive(folder, DesignBaseName(row.Design) + ".lbv");
+    const std::string jpeg = platform::FindCaseInsensitive(folder, DesignBaseName(row.Design) + ".jpg");
+    // Pictures are read and written only as plain files: no links, no FIFOs.
+    const auto unusable = [](const std::string& path) {
+        const platform::FileKind kind = platform::KindOf(path);
+        return kind != platform::FileKind::Missing && kind != platform::FileKind::Regular;
+    };
+    if (unusable(sketch) || unusable(jpeg)) return;
     const bool haveSketch = platform::FileExists(sketch) || CreateSketch(mode, folder, folder, TLabelRecord{}, row.Design);
     if (!haveSketch) return;
     ConvertSketch(folder, row.Design);
     const std::string bitmap = CompanionPath(folder, row.Design, ".bmp");
-    if (platform::FileExists(bitmap)) row.Sketch.load(QString::fromStdString(bitmap), "BMP");
+    if (platform::KindOf(bitmap) == platform::FileKind::Regular) row.Sketch.load(QString::fromStdString(bitmap), "BMP");
 }
 
 TFillResult DesignsFillList(TDesignListModel& model, TMode mode, const TCurrentDesignKey& current) {

@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QTest>
 #include <QTreeView>
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -31,12 +33,17 @@ const TDesignRow& RowNamed(TfrmBaseSelectDesign& l, const std::string& name) {
 
 TEST_F(DesignListTest, FillShowsEveryDesignAndWarnsOnceOfThoseWithoutPrinterSettings) {
     putDesign(Manual, "Address");
+    putDesign(Manual, "Parcel", true, "Parcels");
     putDesign(Manual, "Red", false);
     putDesign(Manual, "Draft", true, "?to be described");
     putDesign(Manual, "Größe");
     world.writeFile(std::string(Manual) + "Broken.lbl", "\x01\x02 not a design at all\n");
     world.writeFile(std::string(Manual) + "Broken.lbp", "");
     fs::create_directories(world.path(std::string(Manual) + "Folder.lbl"));
+    // Put there by someone else: never read, never listed.
+    ASSERT_EQ(::mkfifo(world.path(std::string(Manual) + "Pipe.lbl").c_str(), 0600), 0);
+    fs::create_symlink(world.path("prog/QUILL.INI"), world.path(std::string(Manual) + "Link.lbl"));
+    ASSERT_EQ(::mkfifo(world.path(std::string(Manual) + "Address.lbv").c_str(), 0600), 0);
     putDesign("data/labels/designs/Direct", "C01", false);
 
     auto seen = AnswerInOrder({Button(QMessageBox::Ok)});
@@ -46,7 +53,8 @@ TEST_F(DesignListTest, FillShowsEveryDesignAndWarnsOnceOfThoseWithoutPrinterSett
     EXPECT_EQ(seen->at(0).icon, QMessageBox::Critical);
 
     TfrmBaseSelectDesign& l = list(TMode::Manual);
-    EXPECT_EQ(rows(l), (std::vector<std::string>{"Address.lbl", "Broken.lbl", "Draft.lbl", "Größe.lbl", "Red.lbl"}));
+    EXPECT_EQ(rows(l), (std::vector<std::string>{"Address.lbl", "Broken.lbl", "Draft.lbl", "Größe.lbl", "Parcel.lbl",
+                                                 "Red.lbl"}));
     EXPECT_EQ(RowNamed(l, "Red.lbl").Status, 1);
     EXPECT_EQ(RowNamed(l, "Address.lbl").Status, 0);
     const QModelIndex red = l.Model().FindFirst([](const TDesignRow& r) { return r.Design == "Red.lbl"; });
@@ -54,13 +62,14 @@ TEST_F(DesignListTest, FillShowsEveryDesignAndWarnsOnceOfThoseWithoutPrinterSett
     EXPECT_EQ(RowNamed(l, "Draft.lbl").Description, "");
     EXPECT_EQ(RowNamed(l, "Größe.lbl").Description, "Address labels");
     // Sketches are made from the designs; a broken design just has none.
-    EXPECT_FALSE(RowNamed(l, "Address.lbl").Sketch.isNull());
-    EXPECT_TRUE(exists(std::string(Manual) + "Address.bmp"));
+    EXPECT_FALSE(RowNamed(l, "Parcel.lbl").Sketch.isNull());
+    EXPECT_TRUE(exists(std::string(Manual) + "Parcel.bmp"));
     EXPECT_TRUE(RowNamed(l, "Broken.lbl").Sketch.isNull());
-    focus(l, "Address.lbl");
+    EXPECT_TRUE(RowNamed(l, "Address.lbl").Sketch.isNull());   // its sketch is a FIFO
+    focus(l, "Parcel.lbl");
     EXPECT_FALSE(l.SketchPicture()->pixmap().isNull());
-    EXPECT_EQ(l.DescriptionBox()->toPlainText(), "Address labels");
-    EXPECT_EQ(l.CurrentDesignName(), "Address.lbl");
+    EXPECT_EQ(l.DescriptionBox()->toPlainText(), "Parcels");
+    EXPECT_EQ(l.CurrentDesignName(), "Parcel.lbl");
 
     // The Direct list is never red and warns of nothing.
     w.FExBarGroupItemClick(6);
