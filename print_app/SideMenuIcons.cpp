@@ -1,7 +1,7 @@
 #include "print_app/SideMenuIcons.h"
 
 #include <QPainter>
-#include <QPainterPath>
+#include <QPolygonF>
 
 namespace quill {
 
@@ -11,17 +11,17 @@ const QColor Ink(0x1f, 0x4e, 0x8c);
 const QColor Paper(0xfd, 0xfd, 0xf6);
 const QColor Accent(0xe0, 0x8a, 0x1e);
 
-QPixmap Blank() {
+// A transparent 48 x 48 picture drawn by `draw` in ink on paper.
+template <typename Draw>
+QPixmap Picture(Draw draw) {
     QPixmap picture(48, 48);
     picture.fill(Qt::transparent);
-    return picture;
-}
-
-QPainter& Prepare(QPainter& painter) {
+    QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Ink, 2));
     painter.setBrush(Paper);
-    return painter;
+    draw(painter);
+    return picture;
 }
 
 // A label with a punched hole and two lines of text.
@@ -44,75 +44,46 @@ void DrawPrinter(QPainter& painter, QRectF body) {
     painter.drawPoint(QPointF(body.right() - 6, body.top() + 5));
 }
 
-QPixmap SelectDesign() {
-    QPixmap picture = Blank();
-    QPainter painter(&picture);
-    Prepare(painter);
+void DrawSelectDesign(QPainter& painter) {
     DrawLabel(painter, {10, 4, 34, 17});
     DrawLabel(painter, {6, 15, 34, 17});
     DrawLabel(painter, {2, 26, 34, 17});
     painter.setPen(QPen(Accent, 3));
     painter.drawLine(QPointF(38, 30), QPointF(44, 38));
     painter.drawEllipse(QPointF(35, 27), 5, 5);
-    return picture;
 }
 
-QPixmap PrintLabels() {
-    QPixmap picture = Blank();
-    QPainter painter(&picture);
-    Prepare(painter);
+void DrawPrintLabels(QPainter& painter) {
     DrawPrinter(painter, {4, 16, 40, 20});
-    return picture;
 }
 
-QPixmap PrintByFile() {
-    QPixmap picture = Blank();
-    QPainter painter(&picture);
-    Prepare(painter);
-    QPainterPath page;
-    page.moveTo(4, 2);
-    page.lineTo(18, 2);
-    page.lineTo(24, 8);
-    page.lineTo(24, 28);
-    page.lineTo(4, 28);
-    page.closeSubpath();
-    painter.drawPath(page);
+void DrawPrintByFile(QPainter& painter) {
+    // a page with a folded corner
+    painter.drawPolygon(QPolygonF({{4, 2}, {18, 2}, {24, 8}, {24, 28}, {4, 28}}));
     for (int y : {10, 15, 20}) painter.drawLine(QPointF(8, y), QPointF(20, y));
     DrawPrinter(painter, {14, 26, 32, 16});
-    return picture;
 }
 
-QPixmap NewLabel() {
-    QPixmap picture = Blank();
-    QPainter painter(&picture);
-    Prepare(painter);
+void DrawNewLabel(QPainter& painter) {
     DrawLabel(painter, {2, 12, 36, 24});
     painter.setPen(QPen(Accent, 4, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(40, 4), QPointF(40, 18));
     painter.drawLine(QPointF(33, 11), QPointF(47, 11));
-    return picture;
 }
 
-QPixmap ModifyLabel() {
-    QPixmap picture = Blank();
-    QPainter painter(&picture);
-    Prepare(painter);
+void DrawModifyLabel(QPainter& painter) {
     DrawLabel(painter, {2, 12, 36, 24});
     painter.setPen(QPen(Ink, 1.5));
     painter.setBrush(Accent);
-    QPainterPath pencil;
-    pencil.moveTo(44, 6);
-    pencil.lineTo(47, 9);
-    pencil.lineTo(28, 28);
-    pencil.lineTo(24, 29);
-    pencil.lineTo(25, 25);
-    pencil.closeSubpath();
-    painter.drawPath(pencil);
-    return picture;
+    // a pencil writing on the label
+    painter.drawPolygon(QPolygonF({{44, 6}, {47, 9}, {28, 28}, {24, 29}, {25, 25}}));
 }
 
 }  // namespace
 
-QList<QPixmap> SideMenuIcons() { return {SelectDesign(), PrintLabels(), PrintByFile(), NewLabel(), ModifyLabel()}; }
+QList<QPixmap> SideMenuIcons() {
+    return {Picture(DrawSelectDesign), Picture(DrawPrintLabels), Picture(DrawPrintByFile), Picture(DrawNewLabel),
+            Picture(DrawModifyLabel)};
+}
 
 }  // namespace quill

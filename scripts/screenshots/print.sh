@@ -46,14 +46,25 @@ cd "$QUILL_DATA/program"
 print_pid=$!
 pids+=($print_pid)
 
+keys() {  # window-id keys...: typed into that window
+  local id=$1
+  shift
+  xdotool windowfocus --sync "$id" 2>/dev/null || true
+  xdotool key "$@"
+  sleep 0.4
+}
+answer() {  # title-regex shot-name keys...: shoots the window, then answers it
+  local id
+  id=$(window_id "$1")
+  sleep 0.4
+  shoot "$id" "$2"
+  shift 2
+  keys "$id" "$@"
+}
+
 # A design without printer settings: the warning comes first.
-warning=$(window_id '^QuillPrint$')
 main=$(window_id '^Quill - Print & Design$')
-sleep 0.5
-shoot "$warning" print-red-warning
-xdotool windowfocus --sync "$warning" 2>/dev/null || true
-xdotool key Return
-sleep 0.5
+answer '^QuillPrint$' print-red-warning Return
 eval "$(xdotool getwindowgeometry --shell "$main")"
 click() {  # x y, relative to the main window
   xdotool mousemove $((X + $1)) $((Y + $2)) click 1
@@ -70,32 +81,16 @@ click 100 433   # "Corvane", below Manual's five commands and Vek-Legacy
 click 300 139   # North's first design
 shoot "$main" print-multi-folder-list
 click 475 34    # toolbar: Copy
-locations=$(window_id '^Copy Design: ')
-sleep 0.3
-shoot "$locations" print-copy-locations
-xdotool windowfocus --sync "$locations" 2>/dev/null || true
-xdotool key ctrl+a Return
-name=$(window_id '^Design Name$')
-sleep 0.3
-shoot "$name" print-design-name
-xdotool windowfocus --sync "$name" 2>/dev/null || true
-xdotool key Escape
-sleep 0.3
+answer '^Copy Design: ' print-copy-locations ctrl+a Return
+answer '^Design Name$' print-design-name Escape
 
 click 150 317   # "Direct Corvane", below Corvane's two commands
 shoot "$main" print-direct-list
 
-xdotool windowfocus --sync "$main" 2>/dev/null || true
-xdotool key alt+h a
-about=$(window_id '^Order Information$')
-sleep 0.3
-shoot "$about" print-about
-xdotool windowfocus --sync "$about" 2>/dev/null || true
-xdotool key Return
-sleep 0.3
+keys "$main" alt+h a
+answer '^Order Information$' print-about Return
 
-xdotool windowfocus --sync "$main" 2>/dev/null || true
-xdotool key alt+f Return
+keys "$main" alt+f Return
 for _ in $(seq 50); do kill -0 "$print_pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$print_pid" 2>/dev/null; then
   echo "screenshots: quill-print did not end" >&2

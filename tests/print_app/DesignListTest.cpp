@@ -136,6 +136,14 @@ TEST_F(DesignListTest, DeleteAndRenameLeaveThePicturesAsWritten) {
     EXPECT_EQ(rows(l), std::vector<std::string>{"C07.lbl"});
     EXPECT_EQ(l.CurrentDesignName(), "C07.lbl");
 
+    seen = AnswerInOrder({Button(QMessageBox::Ok)});
+    l.FileListDeletePrinterSettings();
+    ASSERT_EQ(seen->size(), 1u);
+    EXPECT_EQ(seen->at(0).text,
+              QString("Delete printer settings of selected design (C07.lbl) ?\n\nAFTERWARDS:\n") + RedText);
+    EXPECT_FALSE(exists(corvane + "C07.lbp"));
+    EXPECT_EQ(RowNamed(l, "C07.lbl").Status, 1);
+
     // The folder is gone while the list shows it: a copy fails and says so.
     fs::remove_all(world.path(corvane));
     seen = AnswerInOrder({DesignName("C08"), Button(QMessageBox::Ok)});

@@ -1,6 +1,8 @@
 // QuillPrint's main window: the side menu of the enabled modes, the
 // commands and the hooks of the printing windows and the designer.
 #include <QLabel>
+#include <QTest>
+#include <QTreeView>
 #include <filesystem>
 #include <fstream>
 
@@ -93,7 +95,7 @@ TEST_F(MainWindowTest, PrintingWindowsGetTheManualDesignAndReloadAfterModifyLabe
     TfrmSideMenuPrint& w = start("[USER]\nVisible=1\n");
     PrintWindowProbe printLabels, byFile;
     w.SetPrintWindows(&printLabels, &byFile);
-    w.FExBarMenuItemClick(2);
+    QTest::keyClick(list(TMode::Manual).dxFileList(), Qt::Key_Return);   // Enter prints
     EXPECT_EQ(w.CurrentInnerWindow(), &printLabels);
     EXPECT_EQ(printLabels.design.FileName, "Address.lbl");
     EXPECT_EQ(printLabels.design.DesignFolder, world.path(ManualFolder) + "/");
