@@ -1,6 +1,7 @@
 #include "print_app/DesignDescriptions.h"
 
 #include <exception>
+#include <filesystem>
 
 #include "core/Logging.h"
 #include "platform/FileOps.h"
@@ -13,9 +14,19 @@ constexpr const char* Section = "Description";
 constexpr const char* Key = "Text";
 }  // namespace
 
+bool IsReadableDesignSize(const std::string& designPath) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(designPath, ec);
+    return !ec && size <= static_cast<std::uintmax_t>(MaxDesignFileBytes);
+}
+
 std::string ReadLabelDescription(const std::string& designPath) {
     try {
         if (!platform::FileExists(designPath)) return {};
+        if (!IsReadableDesignSize(designPath)) {
+            AddLog("Error during ReadLabelDescription");
+            return {};
+        }
         std::string text = platform::IniFile(designPath).ReadString(Section, Key, "");
         return text.starts_with('?') ? std::string() : text;
     } catch (const std::exception&) {
@@ -27,7 +38,7 @@ std::string ReadLabelDescription(const std::string& designPath) {
 bool WriteLabelDescription(const std::string& designPath, const std::string& text) {
     try {
         if (!platform::FileExists(designPath)) return false;
-        if (platform::IniFile(designPath).WriteString(Section, Key, text)) return true;
+        if (IsReadableDesignSize(designPath) && platform::IniFile(designPath).WriteString(Section, Key, text)) return true;
     } catch (const std::exception&) {
     }
     AddLog("Error during WriteLabelDescription");

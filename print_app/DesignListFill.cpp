@@ -104,7 +104,7 @@ void ReadStatusAndSketch(TMode mode, TDesignRow& row) {
         const platform::FileKind kind = platform::KindOf(path);
         return kind != platform::FileKind::Missing && kind != platform::FileKind::Regular;
     };
-    if (unusable(sketch) || unusable(jpeg)) return;
+    if (unusable(sketch) || unusable(jpeg) || !IsReadableDesignSize(folder + row.Design)) return;
     const bool haveSketch = platform::FileExists(sketch) || CreateSketch(mode, folder, folder, TLabelRecord{}, row.Design);
     if (!haveSketch) return;
     ConvertSketch(folder, row.Design);

@@ -44,6 +44,8 @@ TEST_F(DesignListTest, FillShowsEveryDesignAndWarnsOnceOfThoseWithoutPrinterSett
     ASSERT_EQ(::mkfifo(world.path(std::string(Manual) + "Pipe.lbl").c_str(), 0600), 0);
     fs::create_symlink(world.path("prog/QUILL.INI"), world.path(std::string(Manual) + "Link.lbl"));
     ASSERT_EQ(::mkfifo(world.path(std::string(Manual) + "Address.lbv").c_str(), 0600), 0);
+    putDesign(Manual, "Huge");
+    fs::resize_file(world.path(std::string(Manual) + "Huge.lbl"), 64 << 20);
     putDesign("data/labels/designs/Direct", "C01", false);
 
     auto seen = AnswerInOrder({Button(QMessageBox::Ok)});
@@ -53,8 +55,8 @@ TEST_F(DesignListTest, FillShowsEveryDesignAndWarnsOnceOfThoseWithoutPrinterSett
     EXPECT_EQ(seen->at(0).icon, QMessageBox::Critical);
 
     TfrmBaseSelectDesign& l = list(TMode::Manual);
-    EXPECT_EQ(rows(l), (std::vector<std::string>{"Address.lbl", "Broken.lbl", "Draft.lbl", "Größe.lbl", "Parcel.lbl",
-                                                 "Red.lbl"}));
+    EXPECT_EQ(rows(l), (std::vector<std::string>{"Address.lbl", "Broken.lbl", "Draft.lbl", "Größe.lbl", "Huge.lbl",
+                                                 "Parcel.lbl", "Red.lbl"}));
     EXPECT_EQ(RowNamed(l, "Red.lbl").Status, 1);
     EXPECT_EQ(RowNamed(l, "Address.lbl").Status, 0);
     const QModelIndex red = l.Model().FindFirst([](const TDesignRow& r) { return r.Design == "Red.lbl"; });
@@ -65,6 +67,8 @@ TEST_F(DesignListTest, FillShowsEveryDesignAndWarnsOnceOfThoseWithoutPrinterSett
     EXPECT_FALSE(RowNamed(l, "Parcel.lbl").Sketch.isNull());
     EXPECT_TRUE(exists(std::string(Manual) + "Parcel.bmp"));
     EXPECT_TRUE(RowNamed(l, "Broken.lbl").Sketch.isNull());
+    EXPECT_TRUE(RowNamed(l, "Huge.lbl").Sketch.isNull());
+    EXPECT_EQ(RowNamed(l, "Huge.lbl").Description, "");
     EXPECT_TRUE(RowNamed(l, "Address.lbl").Sketch.isNull());   // its sketch is a FIFO
     focus(l, "Parcel.lbl");
     EXPECT_FALSE(l.SketchPicture()->pixmap().isNull());
