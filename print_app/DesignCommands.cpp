@@ -52,12 +52,21 @@ int OpenDesigner(ll::LabelJob& job, TMode mode, QWidget* parent, const std::stri
 
 }  // namespace
 
+TDesignNameCheck CheckTypedDesignName(TMode mode, std::string_view typed) {
+    TDesignNameCheck check = CheckDesignName(mode, typed);
+    if (check.Valid && !IsValidFileName(check.Name)) {
+        check.Valid = false;
+        check.Message = "Design filename contains characters that are not allowed in filenames.";
+    }
+    return check;
+}
+
 bool AskNewDesignName(TMode mode, std::string& name, QWidget* parent, const std::string& designFolder) {
     QString typed = QString(DefaultDesignName(mode)) + ".lbl";
     const std::string folder = AddBackslash(designFolder.empty() ? platform::CurrentDirectory() : designFolder);
     for (;;) {
         if (!AskText(parent, "Designname", "Please enter a name for the new design", typed)) return false;
-        const TDesignNameCheck check = CheckDesignName(mode, typed.toStdString());
+        const TDesignNameCheck check = CheckTypedDesignName(mode, typed.toStdString());
         typed = TDesignListModel::Text(check.Name);
         if (!check.Valid) {
             ShowPlainMessage(parent, QString::fromStdString(check.Message));

@@ -1,8 +1,10 @@
 #pragma once
 // Naming a new design and opening the label designer on a design.
 #include <string>
+#include <string_view>
 
 #include "core/UGlobals.h"
+#include "printing/DesignNames.h"
 
 class QWidget;
 
@@ -11,6 +13,11 @@ namespace quill {
 namespace labelrender {
 class LabelJob;
 }
+
+// The mode's naming rule (CheckDesignName, which appends ".lbl"), and for
+// every mode a name that can be a file in the design folder: a typed
+// "../x" or "a/b" must not put a design somewhere else.
+TDesignNameCheck CheckTypedDesignName(TMode mode, std::string_view typed);
 
 // Asks for the name of a new design, starting from the mode's default name,
 // until it passes the naming rules and, when a design of that name lies in

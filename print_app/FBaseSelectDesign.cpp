@@ -18,12 +18,12 @@
 #include "core/Logging.h"
 #include "core/Utilities.h"
 #include "platform/FileOps.h"
+#include "print_app/DesignCommands.h"
 #include "print_app/DesignDescriptions.h"
 #include "print_app/DesignFiles.h"
 #include "print_app/FDlgDesignName.h"
 #include "print_app/FDlgMultiFolderDesignsCopy.h"
 #include "print_app/PrintMessages.h"
-#include "printing/DesignNames.h"
 #include "ui/BaseSideMenu.h"
 #include "ui/Help.h"
 #include "ui/WaitCursor.h"
@@ -290,7 +290,7 @@ void TfrmBaseSelectDesign::FileListRename() {
         TDesignNameCheck check;
         for (;;) {
             if (!AskText(this, "Designname", "Please enter another name for the design", typed)) return;
-            check = CheckDesignName(mode_, typed.toStdString());
+            check = CheckTypedDesignName(mode_, typed.toStdString());
             if (check.Valid) break;
             ShowPlainMessage(this, QString::fromStdString(check.Message));
             typed = TDesignListModel::Text(check.Name);

@@ -10,9 +10,9 @@
 
 #include "core/Utilities.h"
 #include "platform/FileOps.h"
+#include "print_app/DesignCommands.h"
 #include "print_app/DesignListModel.h"
 #include "print_app/PrintMessages.h"
-#include "printing/DesignNames.h"
 
 namespace quill {
 
@@ -71,7 +71,7 @@ std::optional<TCopyName> AskDesignCopyName(QWidget* parent, TMode mode, const st
     const bool ownFolder = destinations == 1 && AddBackslash(destinationFolder) == AddBackslash(sourceFolder);
     for (;;) {
         if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-        const TDesignNameCheck check = CheckDesignName(mode, dialog.DesignName().toStdString());
+        const TDesignNameCheck check = CheckTypedDesignName(mode, dialog.DesignName().toStdString());
         if (!check.Valid) {
             ShowPlainMessage(&dialog, QString::fromStdString(check.Message));
             continue;

@@ -164,11 +164,14 @@ TEST_F(DesignListTest, CopyInOneFolderRefusesTakenNames) {
     TfrmBaseSelectDesign& l = list(TMode::Manual);
     focus(l, "Address.lbl");
     auto seen = AnswerInOrder({DesignName("Address.lbl"), Button(QMessageBox::Ok), DesignName("parcel"),
-                               Button(QMessageBox::Ok), DesignName("")});
+                               Button(QMessageBox::Ok), DesignName("../Escape"), Button(QMessageBox::Ok),
+                               DesignName("")});
     l.FileListCopy();
-    ASSERT_EQ(seen->size(), 5u);
+    ASSERT_EQ(seen->size(), 7u);
     EXPECT_EQ(seen->at(1).text, "Error: This name already exists!");
     EXPECT_EQ(seen->at(3).text, "Error: This name already exists!");
+    EXPECT_EQ(seen->at(5).text, "Design filename contains characters that are not allowed in filenames.");
+    EXPECT_FALSE(exists("data/labels/designs/Escape.lbl"));
     EXPECT_EQ(rows(l), (std::vector<std::string>{"Address.lbl", "Parcel.lbl"}));
 
     seen = AnswerInOrder({DesignName("Copy")});
