@@ -146,12 +146,9 @@ void TfrmBaseSelectDesign::HideColumns() {
 }
 
 void TfrmBaseSelectDesign::WarnOfRedDesigns() {
-    // A fill while the program starts runs before the main window is on
-    // the screen; the warning waits for it.
-    if (!window()->testAttribute(Qt::WA_Mapped))
-        QTimer::singleShot(0, this, [this] { ShowErrorMessage(this, RedDesignsText); });
-    else
-        ShowErrorMessage(this, RedDesignsText);
+    // Once the window showing the list is on the screen and the main window
+    // has made it current: a fill runs while it is being shown.
+    QTimer::singleShot(0, this, [this] { ShowErrorMessage(this, RedDesignsText); });
 }
 
 void TfrmBaseSelectDesign::SetCurrentDesignName(const std::string& name) {
