@@ -15,7 +15,7 @@
 #include "engine_app/EngineSettingsGroups.h"
 #include "engine_app/FDlgMultiFolderDesignsEdit.h"
 #include "engine_app/InstalledPrinters.h"
-#include "engine_app/WaitCursor.h"
+#include "ui/WaitCursor.h"
 #include "ui/Help.h"
 
 namespace quill {
