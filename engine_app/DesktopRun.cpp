@@ -13,6 +13,7 @@
 #include "engine_app/FSideMenuEngine.h"
 #include "engine_app/HeadlessRun.h"
 #include "engine_app/SignalWatcher.h"
+#include "ui/FPreview.h"
 #include "ui/ProgramVersion.h"
 
 namespace quill {
@@ -29,6 +30,8 @@ int RunDesktop(const std::string& version, int& argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationVersion(QString::fromStdString(version));
     Folders.AppTitle = "QuillEngine";
+    // PreviewAll shows the labels on the screen before they print
+    ui::InstallPreviewWindowHook();
     TSignalWatcher watcher({SIGTERM, SIGINT});
     TEngineRun run(std::cout);
     const QString fileVersion = ui::FourPartVersion(QString::fromStdString(version));

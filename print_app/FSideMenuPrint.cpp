@@ -9,6 +9,8 @@
 #include "labelrender/LabelJob.h"
 #include "print_app/DesignCommands.h"
 #include "print_app/DirectDesignCommands.h"
+#include "print_app/FPrintLabels.h"
+#include "print_app/FPrintLabelsUseFile.h"
 #include "print_app/FSelectDesigns.h"
 #include "print_app/PrintMessages.h"
 #include "print_app/SideMenuIcons.h"
@@ -52,11 +54,23 @@ void TfrmSideMenuPrint::CreateInnerWindows() {
     make.operator()<TfrmSelectDesignCORVANE>(TMode::Corvane);
     make.operator()<TfrmSelectDesignTamber>(TMode::Tamber);
     make.operator()<TfrmSelectDesignDirect>(TMode::Direct);
+    CreatePrintWindows();
     make.operator()<TfrmSelectDesignCORVANEPWB>(TMode::CorvanePWB);
     make.operator()<TfrmSelectDesignDirectORS>(TMode::DirectORS);
     make.operator()<TfrmSelectDesignCORVANEORS>(TMode::CorvaneORS);
     for (TfrmBaseSelectDesign* list : lists_) list->setVisible(false);
     connect(DesignList(TMode::Manual), &TfrmBaseSelectDesign::enterPressed, this, &TfrmSideMenuPrint::ShowPrintLabels);
+}
+
+void TfrmSideMenuPrint::CreatePrintWindows() {
+    auto* printLabels = new TfrmPrintLabels(this);
+    auto* byFile = new TfrmPrintLabelsUseFile(this);
+    for (TfrmBasePrintLabels* window : {static_cast<TfrmBasePrintLabels*>(printLabels), static_cast<TfrmBasePrintLabels*>(byFile)}) {
+        window->setVisible(false);
+        window->SetMainWindow(this);
+        connect(window, &TfrmBasePrintLabels::designListWanted, this, [this] { ShowDesignList(TMode::Manual); });
+    }
+    SetPrintWindows(printLabels, byFile);
 }
 
 void TfrmSideMenuPrint::BuildSideMenu() {

@@ -48,6 +48,7 @@ protected:
 
 private:
     void CreateInnerWindows();
+    void CreatePrintWindows();
     void BuildSideMenu();
     void BuildMenus();
     void ShowFirstList();

@@ -9,6 +9,7 @@
 #include "core/Startup.h"
 #include "core/UGlobals.h"
 #include "print_app/FSideMenuPrint.h"
+#include "ui/FPreview.h"
 #include "ui/Splash.h"
 
 namespace {
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     QApplication::setApplicationName("QuillPrint");
     quill::Folders.AppTitle = "QuillPrint";
+    quill::ui::InstallPreviewWindowHook();
     quill::TfrmSideMenuPrint window;
     splash.hide();
     splash.close();

@@ -21,7 +21,7 @@ packages=(
   fonts-dejavu-core
   clang libclang-rt-14-dev
   python3 python3-stdnum
-  poppler-utils xvfb xauth strace
+  poppler-utils libpoppler-qt6-dev xvfb xauth strace
   xdotool trayer imagemagick x11-utils
   glabels time
   glabels-data

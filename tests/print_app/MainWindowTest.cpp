@@ -93,11 +93,6 @@ public:
 TEST_F(MainWindowTest, PrintingWindowsGetTheManualDesignAndReloadAfterModifyLabel) {
     putDesign(ManualFolder, "Address");
     TfrmSideMenuPrint& w = start("[USER]\nVisible=1\n");
-    const auto later = AnswerInOrder({Button(QMessageBox::Ok)});
-    w.ShowPrintLabels();
-    ASSERT_EQ(later->size(), 1u);
-    EXPECT_EQ(later->at(0).text, "Printing labels comes with a later version of QuillPrint.");
-
     PrintWindowProbe printLabels, byFile;
     w.SetPrintWindows(&printLabels, &byFile);
     QTest::keyClick(list(TMode::Manual).dxFileList(), Qt::Key_Return);   // Enter prints
