@@ -66,7 +66,8 @@ void PaintText(QPainter& painter, const TextObject& text, const QString& value, 
     }
     painter.setFont(font);
     painter.setPen(ToQColor(text.colour));
-    painter.setClipRect(box, Qt::IntersectClip);
+    // drawText clips to the box itself when the text runs out of it; a
+    // clip of our own on every text would cost a clip path in the PDF each
     painter.drawText(box, flags, value);
 }
 
@@ -103,7 +104,15 @@ void PaintSymbol(QPainter& painter, const VectorSymbol& symbol, const SymbolPlac
     const QColor ink = ToQColor(colour);
     painter.setPen(Qt::NoPen);
     painter.setBrush(ink);
-    for (const auto& r : symbol.rects) painter.drawRect(QRectF(ox + r.x * sx, oy + r.y * sy, r.width * sx, r.height * sy));
+    // Bars and modules go in page coordinates: under a transform a PDF
+    // gets a matrix and a saved state with every single bar, which made up
+    // half of a sheet's page. Objects turn by quarter turns, so a bar stays
+    // a rectangle.
+    const QTransform toPage = painter.worldTransform();
+    painter.setWorldTransform(QTransform());
+    for (const auto& r : symbol.rects)
+        painter.drawRect(toPage.mapRect(QRectF(ox + r.x * sx, oy + r.y * sy, r.width * sx, r.height * sy)));
+    painter.setWorldTransform(toPage);
     for (const auto& h : symbol.hexagons) {
         QPolygonF hexagon;
         const double radius = h.diameter / 2.0;
