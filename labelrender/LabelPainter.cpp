@@ -17,10 +17,13 @@ QColor ToQColor(Colour c) { return QColor::fromRgb(static_cast<QRgb>(c.rgb | 0xF
 double Um(Length length) { return static_cast<double>(length.um()); }
 
 // Turns the painter so that the object's contents are laid out unrotated
-// in the returned rectangle (origin at the box's corner the contents start from).
+// in the returned rectangle (its top-left the box's corner the contents
+// start from). An unrotated object leaves the painter as it is: a PDF gets
+// a matrix and a new graphics state with every change of the transform.
 QRectF EnterObjectBox(QPainter& painter, const DesignObject& object) {
-    painter.setTransform(ObjectTransform(object), true);
     const BoxSize box = ContentBox(object);
+    if (object.rotation == 0) return {Um(object.x), Um(object.y), box.widthUm, box.heightUm};
+    painter.setTransform(ObjectTransform(object), true);
     return {0, 0, box.widthUm, box.heightUm};
 }
 
@@ -96,7 +99,7 @@ void PaintSymbol(QPainter& painter, const VectorSymbol& symbol, const SymbolPlac
         painter.scale(1 / content.calibrationFactor, 1 / content.calibrationFactor);
         painter.translate(-centre);
     }
-    const QPointF origin = OnDotGrid(painter, QPointF(place.x, place.y), dotsPerInch);
+    const QPointF origin = OnDotGrid(painter, box.topLeft() + QPointF(place.x, place.y), dotsPerInch);
     const double ox = origin.x();
     const double oy = origin.y();
     const double sx = place.unitX;
@@ -129,7 +132,7 @@ void PaintSymbol(QPainter& painter, const VectorSymbol& symbol, const SymbolPlac
     painter.setFont(HumanReadableFont(place.textSizeUm));
     const QString text = QString::fromStdString(symbol.humanReadable);
     const double width = QFontMetricsF(painter.font()).horizontalAdvance(text);
-    painter.drawText(QPointF(place.textCentreUm + (ox - place.x) - width / 2, place.textBaselineUm), text);
+    painter.drawText(QPointF(place.textCentreUm + (ox - place.x) - width / 2, box.y() + place.textBaselineUm), text);
 }
 
 void PaintImage(QPainter& painter, const QImage& image, const QRectF& box) {
