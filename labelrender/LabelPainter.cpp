@@ -17,10 +17,13 @@ QColor ToQColor(Colour c) { return QColor::fromRgb(static_cast<QRgb>(c.rgb | 0xF
 double Um(Length length) { return static_cast<double>(length.um()); }
 
 // Turns the painter so that the object's contents are laid out unrotated
-// in the returned rectangle (origin at the box's corner the contents start from).
+// in the returned rectangle (its top-left the box's corner the contents
+// start from). An unrotated object leaves the painter as it is: a PDF gets
+// a matrix and a new graphics state with every change of the transform.
 QRectF EnterObjectBox(QPainter& painter, const DesignObject& object) {
-    painter.setTransform(ObjectTransform(object), true);
     const BoxSize box = ContentBox(object);
+    if (object.rotation == 0) return {Um(object.x), Um(object.y), box.widthUm, box.heightUm};
+    painter.setTransform(ObjectTransform(object), true);
     return {0, 0, box.widthUm, box.heightUm};
 }
 
@@ -66,7 +69,8 @@ void PaintText(QPainter& painter, const TextObject& text, const QString& value, 
     }
     painter.setFont(font);
     painter.setPen(ToQColor(text.colour));
-    painter.setClipRect(box, Qt::IntersectClip);
+    // drawText clips to the box itself when the text runs out of it; a
+    // clip of our own on every text would cost a clip path in the PDF each
     painter.drawText(box, flags, value);
 }
 
@@ -95,7 +99,7 @@ void PaintSymbol(QPainter& painter, const VectorSymbol& symbol, const SymbolPlac
         painter.scale(1 / content.calibrationFactor, 1 / content.calibrationFactor);
         painter.translate(-centre);
     }
-    const QPointF origin = OnDotGrid(painter, QPointF(place.x, place.y), dotsPerInch);
+    const QPointF origin = OnDotGrid(painter, box.topLeft() + QPointF(place.x, place.y), dotsPerInch);
     const double ox = origin.x();
     const double oy = origin.y();
     const double sx = place.unitX;
@@ -103,7 +107,15 @@ void PaintSymbol(QPainter& painter, const VectorSymbol& symbol, const SymbolPlac
     const QColor ink = ToQColor(colour);
     painter.setPen(Qt::NoPen);
     painter.setBrush(ink);
-    for (const auto& r : symbol.rects) painter.drawRect(QRectF(ox + r.x * sx, oy + r.y * sy, r.width * sx, r.height * sy));
+    // Bars and modules go in page coordinates: under a transform a PDF
+    // gets a matrix and a saved state with every single bar, which made up
+    // half of a sheet's page. Objects turn by quarter turns, so a bar stays
+    // a rectangle.
+    const QTransform toPage = painter.worldTransform();
+    painter.setWorldTransform(QTransform());
+    for (const auto& r : symbol.rects)
+        painter.drawRect(toPage.mapRect(QRectF(ox + r.x * sx, oy + r.y * sy, r.width * sx, r.height * sy)));
+    painter.setWorldTransform(toPage);
     for (const auto& h : symbol.hexagons) {
         QPolygonF hexagon;
         const double radius = h.diameter / 2.0;
@@ -120,7 +132,7 @@ void PaintSymbol(QPainter& painter, const VectorSymbol& symbol, const SymbolPlac
     painter.setFont(HumanReadableFont(place.textSizeUm));
     const QString text = QString::fromStdString(symbol.humanReadable);
     const double width = QFontMetricsF(painter.font()).horizontalAdvance(text);
-    painter.drawText(QPointF(place.textCentreUm + (ox - place.x) - width / 2, place.textBaselineUm), text);
+    painter.drawText(QPointF(place.textCentreUm + (ox - place.x) - width / 2, box.y() + place.textBaselineUm), text);
 }
 
 void PaintImage(QPainter& painter, const QImage& image, const QRectF& box) {

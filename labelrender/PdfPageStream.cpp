@@ -1,11 +1,13 @@
 #include "labelrender/PdfPageStream.h"
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include <QPageLayout>
 #include <QPageSize>
 #include <cerrno>
 #include <cstring>
+#include <mutex>
 
 #include "labelrender/LabelJob.h"
 #include "labelrender/LabelPainter.h"
@@ -13,8 +15,23 @@
 namespace quill::labelrender {
 
 namespace {
+
 constexpr int kPdfDotsPerInch = 1200;
+
+// The PDF writer takes two 16 MB buffers to compress each finished page and
+// frees them again. By default the C library maps such blocks from the
+// system and unmaps them (or trims the heap) every page, and the system
+// clears each memory page touched anew: about a fifth of a job of one label
+// per page. Kept in the heap they cost only the memory a page touches.
+void KeepPageBuffersInHeap() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        mallopt(M_MMAP_THRESHOLD, 32 << 20);   // the largest the library takes
+        mallopt(M_TRIM_THRESHOLD, 64 << 20);
+    });
 }
+
+}  // namespace
 
 qint64 CheckedFile::writeData(const char* data, qint64 length) {
     errno = 0;
@@ -44,6 +61,7 @@ PdfPageStream::~PdfPageStream() {
 
 Status PdfPageStream::Open(const std::string& path, const Design& design, const std::string& title,
                            const Calibration& calibration, std::unique_ptr<PdfPageStream>& out) {
+    KeepPageBuffersInHeap();
     std::unique_ptr<PdfPageStream> stream(new PdfPageStream(path, design, calibration));
     if (!stream->file_.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return Status::Error(LL_ERR_CANNOT_CREATE_TEMPFILE,

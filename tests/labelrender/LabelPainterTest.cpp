@@ -85,5 +85,30 @@ TEST_F(LabelPainterTest, RotatedTextRunsDownTheBox) {
     EXPECT_FALSE(inkInRows(0, 5)) << "nothing above the box";
 }
 
+// A value longer than its box must not print over its neighbours.
+TEST_F(LabelPainterTest, TextThatRunsOutOfItsBoxIsCutAtTheBox) {
+    Design design = test::LabelDesign(60, 40);
+    design.objects.push_back(Object(test::Text("{Long}", 20), 5, 5, 20, 10));   // one line, far too wide
+    TextObject wrapped = test::Text("{Long}", 20);
+    wrapped.wordWrap = true;
+    design.objects.push_back(Object(wrapped, 40, 20, 15, 10));   // many lines, far too tall
+    VariableSet variables;
+    variables.Define("Long", "WWW WWW WWW WWW WWW", VariableType::Text);
+    LabelFiller filler(design);
+    ASSERT_TRUE(filler.Fill(variables, {}).ok());
+    const QImage label = RenderLabelImage(design, filler.content(), kDpi);
+
+    auto inkIn = [&](double x0, double y0, double x1, double y1) {
+        for (int y = static_cast<int>(y0 * 10); y < static_cast<int>(y1 * 10); ++y)
+            for (int x = static_cast<int>(x0 * 10); x < static_cast<int>(x1 * 10); ++x)
+                if (IsDark(label.pixel(x, y))) return true;
+        return false;
+    };
+    EXPECT_TRUE(inkIn(5, 5, 25, 15));
+    EXPECT_FALSE(inkIn(25.2, 0, 40, 20)) << "nothing right of the first box";
+    EXPECT_TRUE(inkIn(40, 20, 55, 30));
+    EXPECT_FALSE(inkIn(35, 30.2, 60, 40)) << "nothing below the second box";
+}
+
 }  // namespace
 }  // namespace quill::labelrender
