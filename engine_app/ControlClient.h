@@ -22,6 +22,8 @@ public:
     static constexpr int ReplyMs = 10000;
 
     explicit TControlClient(QObject* parent = nullptr);
+    // Going away is no loss to report.
+    ~TControlClient() override { socket_.disconnect(this); }
 
     // False, with a message for a person in `why`, when no engine serves
     // `path` or this user may not reach it.
