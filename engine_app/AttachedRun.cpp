@@ -18,8 +18,10 @@ std::optional<int> RunAttached(const QString& fileVersion, TSignalWatcher& watch
     InitializeGlobals();
     TRemoteEngineControl service;
     std::string why;
-    if (!service.Attach(control::SocketPath(), why) ||
-        service.State().value("program").toString() != "QuillService") {
+    const bool attached = service.Attach(control::SocketPath(), why);
+    if (!attached || service.State().value("program").toString() != "QuillService") {
+        if (!attached && service.Failure() == TControlClient::TFailure::AccessRefused)
+            std::cerr << "quill-engine: cannot show the service's windows: " << why << "\n";
         FinalizeGlobals();
         return std::nullopt;
     }

@@ -23,6 +23,7 @@ public:
     // that fails. Nothing else may be called then.
     bool Attach(const std::string& path, std::string& why);
     const QJsonObject& State() const { return state_; }
+    TControlClient::TFailure Failure() const { return client_.Failure(); }
     bool Reachable() const { return reachable_; }
 
     TQueueRows& Rows() override { return rows_; }

@@ -124,6 +124,21 @@ TEST_F(AttachedWindow, ClosingHidesAndTheSessionsEndLeavesTheServiceRunning) {
     EXPECT_TRUE(pdfs().empty());
 }
 
+TEST_F(AttachedWindow, FollowsTheServiceThroughARestart) {
+    service->signal(SIGTERM);
+    ASSERT_EQ(service->wait(), 0);
+    ASSERT_TRUE(Until([&] { return window->EngineWindow()->AttachedText().startsWith("The service cannot be reached"); }));
+    EXPECT_FALSE(window->EngineWindow()->List()->isEnabled());
+    startService();
+    EXPECT_TRUE(Until([&] {
+        return window->EngineWindow()->AttachedText().contains(QString("(process %1)").arg(service->pid()));
+    }, 10000));
+    EXPECT_TRUE(window->EngineWindow()->List()->isEnabled());
+    EXPECT_EQ(list()->model()->rowCount(), 0) << "the rows of the new run";
+    dropManualFile("USR3.txt", "Sheet", {"gamma"});
+    EXPECT_TRUE(Until([&] { return list()->model()->rowCount() == 1; }));
+}
+
 TEST_F(ControlTest, DesktopEngineStartedWhileTheServiceRunsShowsTheService) {
     startService();
     setenv("DISPLAY", ":97", 1);   // the offscreen platform draws without one
