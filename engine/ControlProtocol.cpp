@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include <QJsonDocument>
+#include <QVariant>
 
 #include "core/UGlobals.h"
 #include "platform/CodePage.h"
@@ -64,28 +65,27 @@ std::optional<TBatchAction> ParseBatchAction(const QString& name) {
     return std::nullopt;
 }
 
-QJsonArray ModeFlagsToJson(const TModeFlags& flags) {
+namespace {
+
+template <class T>
+QJsonArray PerModeToJson(const std::array<T, ModeCount>& values) {
     QJsonArray json;
-    for (bool flag : flags) json.append(flag);
+    for (const T& value : values) json.append(value);
     return json;
 }
 
-TModeFlags ModeFlagsFromJson(const QJsonArray& json) {
-    TModeFlags flags{};
-    for (std::size_t i = 0; i < flags.size(); ++i) flags[i] = json.at(static_cast<int>(i)).toBool();
-    return flags;
+template <class T>
+std::array<T, ModeCount> PerModeFromJson(const QJsonArray& json) {
+    std::array<T, ModeCount> values{};
+    for (std::size_t i = 0; i < values.size(); ++i) values[i] = json.at(static_cast<int>(i)).toVariant().value<T>();
+    return values;
 }
 
-QJsonArray ModeCountsToJson(const TModeCounts& counts) {
-    QJsonArray json;
-    for (int count : counts) json.append(count);
-    return json;
-}
+}  // namespace
 
-TModeCounts ModeCountsFromJson(const QJsonArray& json) {
-    TModeCounts counts{};
-    for (std::size_t i = 0; i < counts.size(); ++i) counts[i] = json.at(static_cast<int>(i)).toInt();
-    return counts;
-}
+QJsonArray ModeFlagsToJson(const TModeFlags& flags) { return PerModeToJson(flags); }
+TModeFlags ModeFlagsFromJson(const QJsonArray& json) { return PerModeFromJson<bool>(json); }
+QJsonArray ModeCountsToJson(const TModeCounts& counts) { return PerModeToJson(counts); }
+TModeCounts ModeCountsFromJson(const QJsonArray& json) { return PerModeFromJson<int>(json); }
 
 }  // namespace quill::control
