@@ -166,8 +166,10 @@ QJsonObject TControlServer::Handle(TClient& client, const QJsonObject& request) 
         else
             reply = Reply(request, false, "the row has gone");
     } else if (command == control::OpenDialog) {
-        if (!client.HoldsDialog) core_.PauseEngine();
+        // Marked first: pausing tells every client, and may drop this one.
+        const bool opened = !client.HoldsDialog;
         client.HoldsDialog = true;
+        if (opened) core_.PauseEngine();
     } else if (command == control::CloseDialog) {
         CloseDialog(client);
     } else if (command == control::CountLabels) {
