@@ -46,6 +46,7 @@ public:
     void Add(TFileRecord file);
     void Clear() { files_.clear(); }
     int Count() const { return static_cast<int>(files_.size()); }
+    const std::vector<TFileRecord>& Files() const { return files_; }
 
 private:
     void ScanFolder(TMode mode, const std::string& labelFolder, const std::string& designFolder,

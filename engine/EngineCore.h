@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include <QDateTime>
 #include <QObject>
 #include <QTimer>
 
@@ -48,6 +49,7 @@ struct TPrintTaskListRecord {
     int Capacity = 1;                // labels per page of the design
     std::string DesignFolder;
     std::string LocationName;        // of the first copy
+    QDateTime Started;               // the first copy's arrival
     // The leading copies whose label file is already filed; the others
     // belong to the file being read.
     int FiledCopies = 0;

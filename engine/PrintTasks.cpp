@@ -45,6 +45,7 @@ TAddResult TEngineCore::AddToTask(const TLabelRecord& record) {
     TPrintTaskListRecord& task = slots_[static_cast<std::size_t>(slot)];
     if (task.Labels.empty()) {
         task.TaskID = NextTaskID();
+        task.Started = QDateTime::currentDateTime();
         // While paused no delay runs; resuming starts it.
         if (!pacer_.Paused()) task.Timer->start();
         task.Design = record.Design;

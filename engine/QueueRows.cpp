@@ -1,5 +1,6 @@
 #include "engine/QueueRows.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -49,6 +50,23 @@ void TQueueRows::RemoveRow(int index) {
     if (index < 0 || index >= static_cast<int>(rows_.size())) return;
     rows_.erase(rows_.begin() + index);
     emit rowRemoved(index);
+}
+
+void TQueueRows::InsertRow(int index, TQueueRow row) {
+    index = std::clamp(index, 0, static_cast<int>(rows_.size()));
+    rows_.insert(rows_.begin() + index, std::move(row));
+    emit rowAdded(index);
+}
+
+void TQueueRows::ReplaceRow(int index, TQueueRow row) {
+    if (index < 0 || index >= static_cast<int>(rows_.size())) return;
+    rows_[static_cast<std::size_t>(index)] = std::move(row);
+    emit rowChanged(index);
+}
+
+void TQueueRows::ReplaceAll(std::vector<TQueueRow> rows) {
+    rows_ = std::move(rows);
+    emit rowsReset();
 }
 
 template <class Pred>

@@ -51,10 +51,17 @@ public:
     // "Clear Messages": every row that is not a printed one.
     void ClearMessages();
 
+    // A copy kept of another engine's rows takes them as they are: no
+    // escaping, no logging.
+    void InsertRow(int index, TQueueRow row);
+    void ReplaceRow(int index, TQueueRow row);
+    void ReplaceAll(std::vector<TQueueRow> rows);
+
 signals:
     void rowAdded(int index);
     void rowChanged(int index);
     void rowRemoved(int index);
+    void rowsReset();
 
 private:
     template <class Pred>

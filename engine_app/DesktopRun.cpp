@@ -9,6 +9,7 @@
 #include <QSessionManager>
 
 #include "core/UGlobals.h"
+#include "engine_app/AttachedRun.h"
 #include "engine_app/EngineRun.h"
 #include "engine_app/FSideMenuEngine.h"
 #include "engine_app/HeadlessRun.h"
@@ -37,6 +38,7 @@ int RunDesktop(const std::string& version, int& argc, char** argv) {
     const QString fileVersion = ui::FourPartVersion(QString::fromStdString(version));
     std::string reason;
     if (!run.Begin(fileVersion.toStdString(), reason)) {
+        if (const std::optional<int> attached = RunAttached(fileVersion, watcher)) return *attached;
         std::cerr << "quill-engine: not started: " << reason << "\n";
         return ExitAlreadyRunning;
     }

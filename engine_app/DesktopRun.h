@@ -1,7 +1,8 @@
 #pragma once
 // The engine as a desktop program: the tray window over the running engine,
 // until "End", the end of the user's session, SIGTERM or SIGINT ends it in
-// order (every collected task printed first).
+// order (every collected task printed first). Started while the service
+// runs, it shows the service's engine instead.
 #include <string>
 
 namespace quill {

@@ -8,6 +8,7 @@
 #include "core/UGlobals.h"
 #include "core/Utilities.h"
 #include "engine/Candidates.h"
+#include "engine/ControlProtocol.h"
 #include "printing/ShiftControllers.h"
 
 namespace quill {
@@ -57,7 +58,17 @@ bool TEngineRun::Begin(const std::string& version, std::string& reason) {
     AddLog(std::string("QuillEngine START ") + kCaption + " - " + version);
     LogException("FSideMenuEngine", "FormCreate", "Start", "Start of errorlog");
     core_->Start();
+    OpenControlChannel(version);
     return true;
+}
+
+void TEngineRun::OpenControlChannel(const std::string& version) {
+    control_ = std::make_unique<TControlServer>(*core_, version);
+    std::string why;
+    if (control_->Listen(control::SocketPath(), why)) return;
+    control_.reset();
+    AddLog("Control channel not opened: " + why);
+    LogException("EngineRun", "OpenControlChannel", "Control channel", why);
 }
 
 TEngineRun::TDrainResult TEngineRun::Drain(const std::function<bool()>& stopRequested) {
@@ -71,7 +82,9 @@ bool TEngineRun::End() {
     // nothing left to end.
     std::unique_ptr<TEngineCore> core = std::move(core_);
     if (!core) return false;
+    // Clients see the collected tasks print.
     core->Shutdown();
+    control_.reset();
     printer_.reset();
     core.reset();
     StopShiftControllers();

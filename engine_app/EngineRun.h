@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/ControlServer.h"
 #include "engine/EngineCore.h"
 #include "engine_app/QueueRowPrinter.h"
 #include "engine_app/SingleInstance.h"
@@ -23,7 +24,8 @@ public:
     TEngineRun& operator=(const TEngineRun&) = delete;
 
     // Set the program identity first. Runs InitializeGlobals, takes the
-    // single-instance lock, starts the engine and logs "QuillEngine START".
+    // single-instance lock, starts the engine and logs "QuillEngine START",
+    // then opens the control channel (a failure there is logged only).
     // False, with the reason, when another engine runs; nothing stays
     // started then.
     bool Begin(const std::string& version, std::string& reason);
@@ -42,10 +44,13 @@ public:
     TEngineCore* Core() const { return core_.get(); }
 
 private:
+    void OpenControlChannel(const std::string& version);
+
     std::ostream& rowsOut_;
     std::unique_ptr<TSingleInstance> instance_;
     std::unique_ptr<TEngineCore> core_;
     std::unique_ptr<TQueueRowPrinter> printer_;
+    std::unique_ptr<TControlServer> control_;
 };
 
 }  // namespace quill

@@ -45,8 +45,9 @@ QWidget* TitleStrip(const char* title, QWidget* parent) {
 
 }  // namespace
 
-TfrmBaseRetry::TfrmBaseRetry(const char* title, const char* actionCaption, const char* subfolder, QWidget* parent)
-    : ui::TfrmBase(parent) {
+TfrmBaseRetry::TfrmBaseRetry(const char* title, const char* actionCaption, const char* subfolder, QWidget* parent,
+                             std::unique_ptr<TLabelFileWork> work)
+    : ui::TfrmBase(parent), work_(work ? std::move(work) : std::make_unique<TLocalFileWork>()) {
     setWindowTitle(Caption);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(TitleStrip(title, this));
@@ -61,8 +62,12 @@ TfrmBaseRetry::TfrmBaseRetry(const char* title, const char* actionCaption, const
     layout->addLayout(buttons);
     connect(btnCancel_, &QPushButton::clicked, this, &TfrmBaseRetry::btnCancelClick);
 
-    const bool found = batch_.CountLabels(subfolder);
-    for (const TCountRow& row : CountRows) counts_[Index(row.Mode)]->setNum(batch_.Counts()[Index(row.Mode)]);
+    const TModeCounts counts = work_->Count(subfolder);
+    bool found = false;
+    for (const TCountRow& row : CountRows) {
+        counts_[Index(row.Mode)]->setNum(counts[Index(row.Mode)]);
+        found = found || counts[Index(row.Mode)] > 0;
+    }
     btnAction_->setEnabled(found);
     btnDelete_->setEnabled(found);
 }
@@ -102,12 +107,12 @@ TModeFlags TfrmBaseRetry::Ticked() const {
 
 void TfrmBaseRetry::RunAndReport(TBatchAction action) {
     const TModeFlags ticked = Ticked();
+    std::string text;
     {
         const TWaitCursor wait;
-        batch_.Run(action, ticked);
+        text = work_->Run(action, ticked);
     }
-    QMessageBox summary(QMessageBox::NoIcon, windowTitle(), QString::fromStdString(batch_.Summary(action, ticked)),
-                        QMessageBox::Ok, this);
+    QMessageBox summary(QMessageBox::NoIcon, windowTitle(), QString::fromStdString(text), QMessageBox::Ok, this);
     summary.exec();
     accept();
 }
@@ -120,13 +125,15 @@ void TfrmBaseRetry::AskAndDelete(TBatchAction action) {
         accept();
 }
 
-TfrmDlgAbort::TfrmDlgAbort(QWidget* parent) : TfrmBaseRetry("Abort", "Backup", "", parent) {
+TfrmDlgAbort::TfrmDlgAbort(QWidget* parent, std::unique_ptr<TLabelFileWork> work)
+    : TfrmBaseRetry("Abort", "Backup", "", parent, std::move(work)) {
     ActionButton()->setDefault(true);
     connect(ActionButton(), &QPushButton::clicked, this, &TfrmDlgAbort::btnBackupClick);
     connect(DeleteButton(), &QPushButton::clicked, this, &TfrmDlgAbort::btnDeleteClick);
 }
 
-TfrmDlgRetry::TfrmDlgRetry(QWidget* parent) : TfrmBaseRetry("Retry", "Retry", "Error", parent) {
+TfrmDlgRetry::TfrmDlgRetry(QWidget* parent, std::unique_ptr<TLabelFileWork> work)
+    : TfrmBaseRetry("Retry", "Retry", "Error", parent, std::move(work)) {
     connect(ActionButton(), &QPushButton::clicked, this, &TfrmDlgRetry::btnRetryClick);
     connect(DeleteButton(), &QPushButton::clicked, this, &TfrmDlgRetry::btnDeleteClick);
 }

@@ -1,10 +1,12 @@
 #pragma once
 // The abort and retry dialogs: the label files waiting in the label folders
 // (abort) or lying in their Error subfolders (retry), counted per mode, and
-// the buttons that move or delete them. The work itself is TLabelFileBatch's.
+// the buttons that move or delete them. The work itself is a
+// TLabelFileWork's: done here, or by the engine the window is attached to.
 #include <array>
+#include <memory>
 
-#include "engine_app/LabelFileBatch.h"
+#include "engine_app/LabelFileWork.h"
 #include "ui/BaseForms.h"
 
 class QCheckBox;
@@ -26,8 +28,10 @@ public:
 
 protected:
     // Counts the files in `subfolder` of every label folder; the action
-    // buttons work only when there is something to work on.
-    TfrmBaseRetry(const char* title, const char* actionCaption, const char* subfolder, QWidget* parent);
+    // buttons work only when there is something to work on. Without `work`
+    // the work is done here.
+    TfrmBaseRetry(const char* title, const char* actionCaption, const char* subfolder, QWidget* parent,
+                  std::unique_ptr<TLabelFileWork> work);
 
     // Runs `action` over the ticked modes, shows the summary and closes.
     void RunAndReport(TBatchAction action);
@@ -39,7 +43,7 @@ private:
     QWidget* BuildCountRows();
     TModeFlags Ticked() const;
 
-    TLabelFileBatch batch_;
+    std::unique_ptr<TLabelFileWork> work_;
     std::array<QCheckBox*, ModeCount> checks_{};
     std::array<QLabel*, ModeCount> counts_{};
     QPushButton* btnAction_ = nullptr;
@@ -52,7 +56,7 @@ private:
 class TfrmDlgAbort : public TfrmBaseRetry {
     Q_OBJECT
 public:
-    explicit TfrmDlgAbort(QWidget* parent = nullptr);
+    explicit TfrmDlgAbort(QWidget* parent = nullptr, std::unique_ptr<TLabelFileWork> work = {});
     void btnBackupClick() { RunAndReport(TBatchAction::Backup); }
     void btnDeleteClick() { AskAndDelete(TBatchAction::DeleteWaiting); }
 };
@@ -61,7 +65,7 @@ public:
 class TfrmDlgRetry : public TfrmBaseRetry {
     Q_OBJECT
 public:
-    explicit TfrmDlgRetry(QWidget* parent = nullptr);
+    explicit TfrmDlgRetry(QWidget* parent = nullptr, std::unique_ptr<TLabelFileWork> work = {});
     void btnRetryClick() { RunAndReport(TBatchAction::Restore); }
     void btnDeleteClick() { AskAndDelete(TBatchAction::DeleteErrors); }
 };

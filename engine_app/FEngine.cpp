@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -40,9 +41,14 @@ constexpr TColumnSetup Columns[TQueueRowsModel::ColumnCount] = {
 
 }  // namespace
 
-TfrmEngine::TfrmEngine(TEngineCore& core, QWidget* parent)
-    : QWidget(parent), core_(core), model_(core.Rows()) {
+TfrmEngine::TfrmEngine(TEngineCore& core, QWidget* parent) : TfrmEngine(*new TLocalEngineControl(core), parent) {
+    core_.setParent(this);
+}
+
+TfrmEngine::TfrmEngine(TEngineControl& control, QWidget* parent)
+    : QWidget(parent), core_(control), model_(control.Rows()) {
     setWindowTitle("Labelprint Engine");
+    model_.SetTextInUtf8(core_.RowsInUtf8());
     sorted_.setSourceModel(&model_);
     sorted_.setSortRole(TQueueRowsModel::SortRole);
 
@@ -54,12 +60,14 @@ TfrmEngine::TfrmEngine(TEngineCore& core, QWidget* parent)
     middle->addWidget(BuildStatusPanel(), 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
+    if (core_.Attached()) layout->addWidget(BuildAttachedBanner());
     layout->addLayout(middle, 1);
     layout->addWidget(BuildButtonBar());
 
-    connect(&core_, &TEngineCore::pausedChanged, this, &TfrmEngine::PausedChanged);
+    connect(&core_, &TEngineControl::pausedChanged, this, &TfrmEngine::PausedChanged);
     PausedChanged(core_.IsPaused());
     HideStatusPanel();
+    if (attached_) ReachableChanged(true, {});
 }
 
 void TfrmEngine::ConfigureList() {
@@ -144,6 +152,7 @@ QWidget* TfrmEngine::BuildStatusPanel() {
 
 QWidget* TfrmEngine::BuildButtonBar() {
     auto* bar = new QWidget(this);
+    buttons_ = bar;
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(0, 4, 0, 0);
     const auto add = [&](const char* caption, void (TfrmEngine::*handler)()) {
@@ -217,14 +226,14 @@ void TfrmEngine::DeleteFocusedRow() {
     const int focused = FocusedRow();
     if (focused < 0) return;
     const int source = sorted_.mapToSource(sorted_.index(focused, 0)).row();
-    core_.Rows().RemoveRow(source);  // the focus moves to the row before (rowsRemoved)
+    core_.RemoveRow(source);  // the focus moves to the row before (rowsRemoved)
 }
 
 void TfrmEngine::btnClearErrorsClick() {
     if (QMessageBox::question(this, windowTitle(), "Clear error-messages?", QMessageBox::Yes | QMessageBox::No) !=
         QMessageBox::Yes)
         return;
-    core_.Rows().ClearMessages();
+    core_.ClearMessages();
     list_->selectionModel()->clear();
     HideStatusPanel();
     btnClearErrors_->setEnabled(false);
@@ -250,14 +259,35 @@ void TfrmEngine::PausedChanged(bool paused) { btnPause_->setText(paused ? "Resum
 
 template <class Dialog>
 void TfrmEngine::RunFileDialog() {
-    core_.PauseEngine();
+    core_.FileDialogOpened();
     {
-        Dialog dialog(this);
+        Dialog dialog(this, core_.FileWork());
         dialog.exec();
     }
-    core_.Candidates().Clear();
-    if (core_.IsPaused()) core_.ResumeEngine();
+    core_.FileDialogClosed();
 }
+
+QWidget* TfrmEngine::BuildAttachedBanner() {
+    attached_ = new QLabel(this);
+    attached_->setWordWrap(true);
+    attached_->setMargin(6);
+    attached_->setFrameShape(QFrame::StyledPanel);
+    attached_->setAutoFillBackground(true);
+    attached_->setBackgroundRole(QPalette::ToolTipBase);
+    attached_->setForegroundRole(QPalette::ToolTipText);
+    connect(&core_, &TEngineControl::reachableChanged, this, &TfrmEngine::ReachableChanged);
+    return attached_;
+}
+
+void TfrmEngine::ReachableChanged(bool reachable, const QString& why) {
+    attached_->setText(reachable ? "This window shows " + core_.Describe() +
+                                       ". Its buttons steer the service; closing the window leaves it running."
+                                 : "The service cannot be reached (" + why + "). Trying again...");
+    list_->setEnabled(reachable);
+    buttons_->setEnabled(reachable);
+}
+
+QString TfrmEngine::AttachedText() const { return attached_ ? attached_->text() : QString(); }
 
 void TfrmEngine::btnRetryClick() { RunFileDialog<TfrmDlgRetry>(); }
 void TfrmEngine::btnAbortClick() { RunFileDialog<TfrmDlgAbort>(); }

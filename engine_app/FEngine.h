@@ -1,13 +1,16 @@
 #pragma once
 // The engine's queue window: one row per print task, the whole status of
 // the focused row, and the buttons that steer the engine. A view over the
-// engine's state (TEngineCore): it holds no engine state of its own.
+// engine's state, its own (TEngineCore) or the service's it is attached to
+// (TEngineControl): it holds no engine state of its own.
 #include <QSortFilterProxyModel>
 #include <QWidget>
 
 #include "engine/EngineCore.h"
+#include "engine_app/EngineControl.h"
 #include "engine_app/QueueRowsModel.h"
 
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTreeView;
@@ -19,6 +22,8 @@ class TfrmEngine : public QWidget {
 public:
     static constexpr int HelpContext = 1073;
 
+    explicit TfrmEngine(TEngineControl& control, QWidget* parent = nullptr);
+    // Over the engine of this process.
     explicit TfrmEngine(TEngineCore& core, QWidget* parent = nullptr);
 
     // Navigation of the main window's toolbar: each focuses that row when it exists.
@@ -38,6 +43,8 @@ public:
     QTreeView* List() const { return list_; }
     bool StatusPanelShown() const;
     QString StatusText() const;
+    // Attached: which engine the window shows, or that it cannot be reached.
+    QString AttachedText() const;
 
 signals:
     // Shown: the main window's toolbar navigation comes here; hidden: it goes.
@@ -60,11 +67,13 @@ private:
     void ShowFocusedStatus();
     void HideStatusPanel();
     void PausedChanged(bool paused);
+    QWidget* BuildAttachedBanner();
+    void ReachableChanged(bool reachable, const QString& why);
     // Pauses while `dialog` is open, then lets the next tick rescan.
     template <class Dialog>
     void RunFileDialog();
 
-    TEngineCore& core_;
+    TEngineControl& core_;
     TQueueRowsModel model_;
     QSortFilterProxyModel sorted_;
     QTreeView* list_ = nullptr;
@@ -72,6 +81,8 @@ private:
     QPlainTextEdit* mmStatus_ = nullptr;
     QPushButton* btnClearErrors_ = nullptr;
     QPushButton* btnPause_ = nullptr;
+    QLabel* attached_ = nullptr;
+    QWidget* buttons_ = nullptr;
     int refocus_ = -2;  // while rows go: the row before the focused one (-1 none), -2 not affected
 };
 

@@ -38,7 +38,7 @@ QString Text(const std::string& value) { return QString::fromStdString(value); }
 
 }  // namespace
 
-TfrmEngineSettings::TfrmEngineSettings(TEngineCore& core, QWidget* parent) : QWidget(parent), core_(core) {
+TfrmEngineSettings::TfrmEngineSettings(TEngineControl& core, QWidget* parent) : QWidget(parent), core_(core) {
     setWindowTitle("System Settings");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);

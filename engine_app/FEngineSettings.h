@@ -8,7 +8,7 @@
 
 #include <QWidget>
 
-#include "engine/EngineCore.h"
+#include "engine_app/EngineControl.h"
 #include "engine_app/EngineSettingsModel.h"
 
 class QButtonGroup;
@@ -49,7 +49,7 @@ public:
         std::array<TShiftPrinterGroup*, 2> Printers;   // printer 2's is never shown
     };
 
-    explicit TfrmEngineSettings(TEngineCore& core, QWidget* parent = nullptr);
+    explicit TfrmEngineSettings(TEngineControl& core, QWidget* parent = nullptr);
 
     // Showing the page: re-reads the store and fills every control.
     void FormShow();
@@ -92,7 +92,7 @@ private:
     // The texts of the General tab into the model.
     void TakeFolders();
 
-    TEngineCore& core_;
+    TEngineControl& core_;
     TEngineSettingsModel model_;
     QTabWidget* tabs_ = nullptr;
     std::array<TModeFolderGroup*, ModeCount> groups_{};

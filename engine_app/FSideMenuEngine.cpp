@@ -31,8 +31,14 @@ constexpr TModeItem ModeItems[] = {
 }  // namespace
 
 TfrmSideMenuEngine::TfrmSideMenuEngine(TEngineRun& run, const QString& version, QWidget* parent)
-    : ui::TfrmBaseSideMenu(parent), run_(run), core_(*run.Core()) {
-    setWindowTitle("Quill - Labelprint Engine - " + version);
+    : TfrmSideMenuEngine(*new TLocalEngineControl(*run.Core()), version, parent) {
+    run_ = &run;
+    ownControl_.reset(&core_);
+}
+
+TfrmSideMenuEngine::TfrmSideMenuEngine(TEngineControl& control, const QString& version, QWidget* parent)
+    : ui::TfrmBaseSideMenu(parent), core_(control) {
+    setWindowTitle("Quill - Labelprint Engine - " + version + (core_.Attached() ? " - QuillService" : ""));
     ui::InstallHelpSystem();
     tray_.Install();
     connect(&tray_, &TEngineTray::showRequested, this, [this] {
@@ -66,11 +72,11 @@ TfrmSideMenuEngine::TfrmSideMenuEngine(TEngineRun& run, const QString& version, 
     ShowEngineWindow();
     SetToolbarFilter(2);
 
-    connect(&core_, &TEngineCore::busy, this, [this] {
+    connect(&core_, &TEngineControl::busy, this, [this] {
         tray_.ShowIcon(TTrayIconKind::Busy);
         if (!iconTimer_.isActive()) iconTimer_.start();
     });
-    connect(&core_, &TEngineCore::pausedChanged, this, &TfrmSideMenuEngine::ShowPausedState);
+    connect(&core_, &TEngineControl::pausedChanged, this, &TfrmSideMenuEngine::ShowPausedState);
     iconTimer_.setInterval(IconTimerMs);
     connect(&iconTimer_, &QTimer::timeout, this, &TfrmSideMenuEngine::IconTimerTimer);
     hideTimer_.setInterval(HideTimerMs);
@@ -203,6 +209,11 @@ void TfrmSideMenuEngine::TrayAvailabilityChanged(bool available) {
 void TfrmSideMenuEngine::reject() { close(); }
 
 void TfrmSideMenuEngine::closeEvent(QCloseEvent* event) {
+    if (!ending_ && core_.Attached()) {  // systemd stops the service, not this window
+        event->ignore();
+        HideToTray();
+        return;
+    }
     if (!ending_) {
         core_.PauseEngine();
         TfrmDlgEnd question(this);
@@ -238,13 +249,14 @@ void TfrmSideMenuEngine::End() {
     iconTimer_.stop();
     hideTimer_.stop();
     // Collected labels print while their rows can still be seen.
-    core_.PauseEngine();
+    // Attached, the service's engine is not ours to pause or end.
+    if (run_) core_.PauseEngine();
     frmSettings_->FormClose(true, false);   // the session may be ending: no question
-    core_.PrintAllTasks();
+    if (run_) core_.PrintAllTasks();
     delete frmEngine_;
     frmEngine_ = nullptr;
     ui::FinalizeHelpSystem();
-    run_.End();
+    if (run_) run_->End();
     emit ended();
 }
 

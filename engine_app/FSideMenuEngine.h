@@ -2,13 +2,16 @@
 // The engine's main window: a side-menu window that shows the queue window
 // (or the settings page), owns the tray icon, hides itself one second after
 // start and ends the engine in order. The engine itself is the run's
-// (TEngineRun); this window only steers and shows it.
+// (TEngineRun); this window only steers and shows it. Attached to the
+// service's engine instead, it shows that one and never ends it: closing
+// the window hides it.
 #include <array>
 
 #include <QDialog>
 #include <QPointer>
 #include <QTimer>
 
+#include "engine_app/EngineControl.h"
 #include "engine_app/EngineRun.h"
 #include "engine_app/EngineTray.h"
 #include "ui/BaseSideMenu.h"
@@ -32,6 +35,8 @@ public:
 
     // `run` has begun; `version` has four parts.
     TfrmSideMenuEngine(TEngineRun& run, const QString& version, QWidget* parent = nullptr);
+    // Attached to another process's engine (the service).
+    TfrmSideMenuEngine(TEngineControl& attached, const QString& version, QWidget* parent = nullptr);
     ~TfrmSideMenuEngine() override;
 
     void Show1Click();
@@ -73,8 +78,9 @@ private:
     void ShowPausedState(bool paused);
     void End();
 
-    TEngineRun& run_;
-    TEngineCore& core_;
+    TEngineRun* run_ = nullptr;   // none when attached
+    std::unique_ptr<TEngineControl> ownControl_;
+    TEngineControl& core_;
     TEngineTray tray_;
     TfrmEngine* frmEngine_ = nullptr;
     TfrmEngineSettings* frmSettings_ = nullptr;

@@ -14,10 +14,6 @@ namespace {
 constexpr std::array<const char*, TQueueRowsModel::ColumnCount> Captions = {
     "Mode", "Design", "Amount", "Date", "Status", "StatusCode", "Task ID"};
 
-QString Text(const std::string& bytes) {
-    return QString::fromStdString(platform::LabelBytesToUtf8(bytes, Settings.CodePage));
-}
-
 }  // namespace
 
 TQueueRowsModel::TQueueRowsModel(const TQueueRows& rows, QObject* parent)
@@ -25,6 +21,11 @@ TQueueRowsModel::TQueueRowsModel(const TQueueRows& rows, QObject* parent)
     connect(&rows_, &TQueueRows::rowAdded, this, &TQueueRowsModel::RowAdded);
     connect(&rows_, &TQueueRows::rowRemoved, this, &TQueueRowsModel::RowRemoved);
     connect(&rows_, &TQueueRows::rowChanged, this, &TQueueRowsModel::RowChanged);
+    connect(&rows_, &TQueueRows::rowsReset, this, &TQueueRowsModel::RowsReset);
+}
+
+QString TQueueRowsModel::Text(const std::string& bytes) const {
+    return QString::fromStdString(utf8_ ? bytes : platform::LabelBytesToUtf8(bytes, Settings.CodePage));
 }
 
 int TQueueRowsModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : shown_; }
@@ -72,6 +73,12 @@ void TQueueRowsModel::RowRemoved(int index) {
     beginRemoveRows({}, index, index);
     --shown_;
     endRemoveRows();
+}
+
+void TQueueRowsModel::RowsReset() {
+    beginResetModel();
+    shown_ = static_cast<int>(rows_.Rows().size());
+    endResetModel();
 }
 
 void TQueueRowsModel::RowChanged(int index) {

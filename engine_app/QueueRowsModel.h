@@ -26,14 +26,20 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
     const TQueueRow* Row(int row) const;
+    // The rows' texts are UTF-8 (a copy of another engine's rows), not in
+    // the label code page.
+    void SetTextInUtf8(bool utf8) { utf8_ = utf8; }
 
 private:
     void RowAdded(int index);
     void RowRemoved(int index);
     void RowChanged(int index);
+    void RowsReset();
+    QString Text(const std::string& bytes) const;
 
     const TQueueRows& rows_;
     int shown_ = 0;
+    bool utf8_ = false;
 };
 
 }  // namespace quill

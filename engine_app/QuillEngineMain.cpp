@@ -18,6 +18,7 @@
 #include "engine_app/HeadlessRun.h"
 #include "engine_app/ServiceInstaller.h"
 #include "engine_app/SettingsCommand.h"
+#include "engine_app/StatusCommand.h"
 #include "labelrender/Calibration.h"
 
 namespace {
@@ -27,6 +28,8 @@ constexpr const char* kUsage =
     "       quill-engine --drain                    print every label file present, then exit\n"
     "       quill-engine --service                  run as the service QuillService (systemd starts it)\n"
     "       quill-engine -INSTALL | -UNINSTALL      register or remove the service (also /install, \\install)\n"
+    "       quill-engine --status [--json]          the running engine's state and queue\n"
+    "       quill-engine --pause | --resume | --print-now   steer the running engine\n"
     "       quill-engine --version\n"
     "       quill-engine --settings COMMAND ...        (--settings alone lists the commands)\n"
     "       quill-engine --check-label-file MODE FILE  (MODE: Legacy, VekLegacy, Manual, Corvane, ...)\n"
@@ -39,7 +42,11 @@ constexpr const char* kUsage =
     "in the foreground. Queue rows go to standard output as they change,\n"
     "one line each: mode, design, amount, status, status code, task id (tab-separated).\n"
     "Exit codes: 0 done, 1 --drain left something unprinted (or a failed INSTALL /\n"
-    "UNINSTALL), 2 usage, 3 another engine is running.\n"
+    "UNINSTALL, or the running engine did not do what it was asked), 2 usage,\n"
+    "3 another engine is running, 4 no engine is running, 5 the running engine\n"
+    "may not be reached by this user (not in the site's group).\n"
+    "With a display, started while the service runs, it shows the service's\n"
+    "queue window and tray icon instead.\n"
     "INSTALL creates the group quill ($QUILL_SITE_GROUP), the service user quill and\n"
     "the shared data root, writes the unit QuillService.service into $QUILL_UNIT_DIR\n"
     "(default /etc/systemd/system) and enables it; $QUILL_SYSTEMCTL, $QUILL_GROUPADD\n"
@@ -103,6 +110,7 @@ int main(int argc, char** argv) {
             return quill::UninstallService(std::cout, std::cerr);
         case quill::TServiceSwitch::None: break;
     }
+    if (const auto code = quill::RunControlCommand(args, argc, argv, std::cout, std::cerr)) return *code;
     const auto options = quill::ParseRunOptions(args);
     if (!options) {
         std::cerr << kUsage;

@@ -55,6 +55,14 @@ wait_for() {  # file text
   echo "screenshots: '$2' did not appear in $1" >&2
   return 1
 }
+# A Manual label file of `count` address labels, written whole into the
+# Manual label folder of $QUILL_DATA.
+drop() {  # file design count
+  local lines=""
+  for i in $(seq "$3"); do lines+="1,$2,0000010$i,,Customer $i,Street $i,Town,Country,Ref. $i,"$'\r\n'; done
+  printf '%s' "$lines" >"$work/$1"
+  mv "$work/$1" "$QUILL_DATA/labels/User/$1"
+}
 # The engine's window, hidden into the tray after its start, shown again by
 # a double-click on the tray icon (our small window inside the tray); sets
 # X, Y, WIDTH and HEIGHT to the window's geometry.

@@ -13,13 +13,6 @@ cp "$repo/examples/designs/User/Address.lbl" "$repo/examples/designs/User/Addres
 sed -e 's/^nRows=.*/nRows=1/' -e 's/^nCols=.*/nCols=1/' "$repo/examples/designs/User/Address.lbl" >"$designs/Parcel.lbl"
 cp "$designs/Address.lbp" "$designs/Parcel.lbp"
 
-drop() {  # file design count
-  local lines=""
-  for i in $(seq "$3"); do lines+="1,$2,0000010$i,,Customer $i,Street $i,Town,Country,Ref. $i,"$'\r\n'; done
-  printf '%s' "$lines" >"$work/$1"
-  mv "$work/$1" "$QUILL_DATA/labels/User/$1"
-}
-
 cd "$QUILL_DATA/program"
 "$engine" >"$work/engine.out" 2>"$work/engine.err" &
 engine_pid=$!

@@ -1,4 +1,4 @@
-#include "engine_app/LabelFileBatch.h"
+#include "engine/LabelFileBatch.h"
 
 #include <exception>
 
