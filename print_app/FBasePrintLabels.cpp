@@ -300,7 +300,7 @@ std::optional<TManualLabel> TfrmBasePrintLabels::BuildLabel(bool quiet) {
 
 void TfrmBasePrintLabels::PreviewRecords(const std::vector<TLabelRecord>& records) {
     std::string error;
-    const bool shown = PrintLabel(LILA(), records, ManualFieldsAllLanguages(), true, error,
+    const bool shown = PrintLabel(LILA(), records, Mode(TMode::Manual).Fields, true, error,
                                   [this](int percent) { progressBar_->setValue(percent); });
     progressBar_->setValue(0);
     if (!shown) Inform(QString::fromStdString(error), true);

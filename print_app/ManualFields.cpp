@@ -1,45 +1,27 @@
 #include "print_app/ManualFields.h"
 
-#include <cstdio>
-
 #include "core/Utilities.h"
 
 namespace quill {
 
 namespace {
 
-constexpr const char* kLanguageWords[ManualLanguageCount] = {"Field", "Veld", "Feld", "Champ"};
-
-using TNameTable = std::array<std::array<std::string, ManualFieldCount>, ManualLanguageCount>;
-
-const TNameTable& Names() {
-    static const TNameTable names = [] {
-        TNameTable table;
-        for (int language = 0; language < ManualLanguageCount; ++language)
-            for (int position = 0; position < ManualFieldCount; ++position) {
-                char number[4];
-                std::snprintf(number, sizeof number, "%02d", position + 1);
-                std::string name = std::string(kLanguageWords[language]) + "_" + number;
-                if (position < 2) name += "_Barcode";
-                table[static_cast<std::size_t>(language)][static_cast<std::size_t>(position)] = name;
-            }
-        return table;
-    }();
-    return names;
+// The pair showing `name`, or -1.
+int PairShowing(const TFieldPairs& pairs, const std::string& name) {
+    for (std::size_t pair = 0; pair < pairs.size(); ++pair)
+        if (pairs[pair].shown && *pairs[pair].name == name) return static_cast<int>(pair);
+    return -1;
 }
 
 }  // namespace
 
-const std::string& ManualFieldName(int language, int position) {
-    return Names()[static_cast<std::size_t>(language)][static_cast<std::size_t>(position)];
-}
-
 const std::vector<TField>& ManualFieldsAllLanguages() {
     static const std::vector<TField> fields = [] {
         std::vector<TField> all;
-        for (int language = 0; language < ManualLanguageCount; ++language)
-            for (int position = 0; position < ManualFieldCount; ++position)
-                all.push_back({ManualFieldName(language, position), position < 2 ? "Barcode" : "Text"});
+        for (int language = 0; language < ManualLanguageCount; ++language) {
+            const std::vector<TField>& names = ManualLanguageFields(language);
+            all.insert(all.end(), names.begin(), names.end());
+        }
         return all;
     }();
     return fields;
@@ -71,22 +53,16 @@ TDesignFields FindDesignFields(const std::function<bool(const std::string&)>& is
 }
 
 std::vector<TEntry> ManualEntries(const TFieldPairs& pairs, const std::array<std::string, FieldPairCount>& values) {
+    const int language =
+        ManualDesignLanguage([&](const std::string& name) { return PairShowing(pairs, name) >= 0; });
     std::vector<TEntry> entries;
-    for (int language = 0; language < ManualLanguageCount; ++language) {
-        entries.clear();
-        bool matched = false;
-        for (int position = 0; position < ManualFieldCount; ++position) {
-            const std::string& name = ManualFieldName(language, position);
-            TEntry entry{&UnknownFieldName(), KindText, {}};
-            for (std::size_t pair = 0; pair < pairs.size(); ++pair)
-                if (pairs[pair].shown && *pairs[pair].name == name) {
-                    entry = {&name, ManualFieldKind(position), values[pair]};
-                    matched = true;
-                    break;
-                }
-            entries.push_back(std::move(entry));
-        }
-        if (matched) break;
+    for (int position = 0; position < ManualFieldCount; ++position) {
+        const int pair = language < 0 ? -1 : PairShowing(pairs, ManualFieldName(language, position));
+        if (pair < 0)
+            entries.push_back({&UnknownFieldName(), KindText, {}});
+        else
+            entries.push_back({&ManualFieldName(language, position), ManualFieldKind(position),
+                               values[static_cast<std::size_t>(pair)]});
     }
     return entries;
 }

@@ -8,16 +8,12 @@
 #include <vector>
 
 #include "core/LabelRecord.h"
+#include "printing/ManualLanguages.h"
 
 namespace quill {
 
-inline constexpr int ManualLanguageCount = 4;   // English, Dutch, German, French
-inline constexpr int ManualFieldCount = 16;
 inline constexpr int FieldPairCount = 12;
 
-// "Field_01_Barcode", "Veld_03", ...: word, position + 1 as two digits, and
-// "_Barcode" for the two barcode positions. Lives for the whole run.
-const std::string& ManualFieldName(int language, int position);
 char ManualFieldKind(int position);
 // The sixteen names of every language with their kinds ("Barcode" or
 // "Text"), for the variables of a job: a design in any of the languages opens.
@@ -51,9 +47,9 @@ struct TEntry {
     std::string value;         // bytes in the label code page
 };
 
-// The sixteen entries for the shown pairs' values: the first language whose
-// names match a shown caption gives the names; positions no pair fills get
-// "???" and an empty value. Without any match the last language stays.
+// The sixteen entries for the shown pairs' values: the shown captions' design
+// language (ManualDesignLanguage) gives the names; positions no pair fills
+// get "???" and an empty value.
 std::vector<TEntry> ManualEntries(const TFieldPairs& pairs, const std::array<std::string, FieldPairCount>& values);
 
 // A Manual record: mode, amount, design, design folder and the entries;

@@ -63,8 +63,10 @@ bool CreateSketch(TMode mode, const std::string& sourceFolder, const std::string
         const std::string target = AddBackslash(targetFolder) + fs::path(source).filename().string();
         if (!CopyDesign(source, target)) return false;
         labelrender::LabelJob job;
-        DefineDesignVariables(job, mode, quill::Mode(mode).Fields);
-        if (record.FieldCount() > 0) DefineLabelVariables(job, record);
+        const bool manual = mode == TMode::Manual;
+        const int manualLanguage = manual ? ManualLanguageOfDesign(target) : ManualEnglish;
+        DefineDesignVariables(job, mode, manual ? ManualLanguageFields(manualLanguage) : quill::Mode(mode).Fields);
+        if (record.FieldCount() > 0) DefineLabelVariables(job, record, manualLanguage);
         return job.LlCreateSketch(labelrender::LL_PROJECT_LABEL, target) == 0;
     } catch (const std::exception& e) {
         LogException("UProcs", "CreateSketch", "Exception", e.what());

@@ -41,11 +41,11 @@ void ProhibitViewerOutput(ll::LabelJob& job) {
 // never the one the record before it printed. `checkFirst` is called once,
 // with the first record's variables defined.
 int PrintRecords(ll::LabelJob& job, std::span<const TLabelRecord> records, const std::vector<TField>& vocabulary,
-                 const PrintProgress& progress, const std::function<void()>& checkFirst) {
+                 int manualLanguage, const PrintProgress& progress, const std::function<void()>& checkFirst) {
     bool first = true;
     for (const TLabelRecord& record : records) {
         if (!std::exchange(first, false)) DefineDesignVariables(job, records.front().Mode, vocabulary);
-        DefineLabelVariables(job, record);
+        DefineLabelVariables(job, record, manualLanguage);
         if (checkFirst && &record == &records.front()) checkFirst();
         for (int copy = 1; copy <= record.Amount; ++copy) {
             const int code = PrintRepeating([&job] { return job.LlPrint(); });
@@ -71,7 +71,7 @@ void LogDesignProblemsOnce(const ll::LabelJob& job, const std::string& designPat
 
 }  // namespace
 
-bool PrintLabel(ll::LabelJob& job, std::span<const TLabelRecord> records, const std::vector<TField>& vocabulary,
+bool PrintLabel(ll::LabelJob& job, std::span<const TLabelRecord> records, const std::vector<TField>& modeVocabulary,
                 bool preview, std::string& errorText, const PrintProgress& progress, int* printedCopies) {
     if (printedCopies) *printedCopies = 0;
     // Without a record there is no design to open: nothing to print is no failure.
@@ -93,6 +93,9 @@ bool PrintLabel(ll::LabelJob& job, std::span<const TLabelRecord> records, const 
     job.LlSetPrinterDefaultsDir(folder);
     if (!preview) shift::CheckSpoolerBeforePrintLabel();
 
+    const bool manual = first.Mode == TMode::Manual;
+    const int manualLanguage = manual ? ManualLanguageOfDesign(designPath) : ManualEnglish;
+    const std::vector<TField>& vocabulary = manual ? ManualLanguageFields(manualLanguage) : modeVocabulary;
     DefineDesignVariables(job, first.Mode, vocabulary);
     if (preview) ProhibitViewerOutput(job);
     int code = job.LlPrintStart(ll::LL_PROJECT_LABEL, designPath, preview ? ll::LL_PRINT_PREVIEW : ll::LL_PRINT_NORMAL);
@@ -100,7 +103,7 @@ bool PrintLabel(ll::LabelJob& job, std::span<const TLabelRecord> records, const 
         LastPrinter() = job.LlPrintGetPrinterInfo().name;
         if (!preview) shift::BeforePrint(job);
         const auto check = [&] { LogDesignProblemsOnce(job, designPath); };
-        code = PrintRecords(job, records, vocabulary, preview ? progress : PrintProgress{},
+        code = PrintRecords(job, records, vocabulary, manualLanguage, preview ? progress : PrintProgress{},
                             preview ? std::function<void()>{} : check);
     }
     std::string detail = job.LastErrorMessage();

@@ -9,6 +9,7 @@
 #include "core/UGlobals.h"
 #include "core/LabelRecord.h"
 #include "labelrender/LabelJob.h"
+#include "printing/ManualLanguages.h"
 
 namespace quill {
 
@@ -16,7 +17,9 @@ namespace quill {
 using PrintProgress = std::function<void(int percent)>;
 
 // Prints (or previews) every record `Amount` times on the first record's
-// design. On failure returns false with `errorText` set; a label that fails
+// design. A Manual design gets the sixteen field names of its own language
+// (ManualLanguageOfDesign) instead of `vocabulary`, filled by position; a
+// design mixing languages then fails on the names of the others. On failure returns false with `errorText` set; a label that fails
 // ends the job, and the labels before it are printed. `printedCopies`, when
 // given, receives how many labels went to the printer (none for a preview).
 bool PrintLabel(labelrender::LabelJob& job, std::span<const TLabelRecord> records,
@@ -25,8 +28,10 @@ bool PrintLabel(labelrender::LabelJob& job, std::span<const TLabelRecord> record
 
 // Starts the variable list and defines every variable of the mode with sample contents.
 void DefineDesignVariables(labelrender::LabelJob& job, TMode mode, const std::vector<TField>& vocabulary);
-// Defines the variables of one record with its contents.
-void DefineLabelVariables(labelrender::LabelJob& job, const TLabelRecord& record);
+// Defines the variables of one record with its contents; a Manual record's
+// fields take the names of `manualLanguage`.
+void DefineLabelVariables(labelrender::LabelJob& job, const TLabelRecord& record,
+                          int manualLanguage = ManualEnglish);
 
 std::string PrintErrorText(int code);
 

@@ -4,6 +4,7 @@
 #include "printing/PrintJob.h"
 
 #include "printing/BarcodeNumbers.h"
+#include "printing/ManualLanguages.h"
 #include "printing/UEPC_URIDecoding.h"
 
 namespace quill {
@@ -42,7 +43,17 @@ int IdCodePosition(TMode mode) {
 
 std::string TamberTail(std::string_view value) { return BarcodeTail(value, Settings.BarcodeLengthTamber); }
 
-void DefineModeVariables(labelrender::LabelJob& job, const TLabelRecord& record, int position) {
+// The name a design knows the record's position by: a Manual field goes by
+// the design's language, whatever language the record was written in.
+std::string PrintedName(const TLabelRecord& record, int position, int manualLanguage) {
+    const std::string_view name = record.FieldName(position);
+    if (record.Mode == TMode::Manual && IsManualFieldName(name, position))
+        return ManualFieldName(manualLanguage, position);
+    return std::string(name);
+}
+
+void DefineModeVariables(labelrender::LabelJob& job, const TLabelRecord& record, int position,
+                         const std::string& name) {
     const std::string value(record.FieldValue(position));
     const char kind = record.FieldKind(position);
     switch (record.Mode) {
@@ -55,8 +66,7 @@ void DefineModeVariables(labelrender::LabelJob& job, const TLabelRecord& record,
         break;
     case TMode::Manual:
         if (kind == KindBarcode)
-            job.LlDefineVariableExt(std::string(record.FieldName(position)),
-                                    BarcodeToLength(value, Settings.Barcodelength), VariableType::Barcode);
+            job.LlDefineVariableExt(name, BarcodeToLength(value, Settings.Barcodelength), VariableType::Barcode);
         break;
     case TMode::Corvane:
     case TMode::CorvanePWB: {
@@ -115,16 +125,16 @@ void DefineDesignVariables(labelrender::LabelJob& job, TMode mode, const std::ve
     }
 }
 
-void DefineLabelVariables(labelrender::LabelJob& job, const TLabelRecord& record) {
+void DefineLabelVariables(labelrender::LabelJob& job, const TLabelRecord& record, int manualLanguage) {
     for (int i = 0; i < record.FieldCount(); ++i) {
-        const std::string name(record.FieldName(i));
+        const std::string name = PrintedName(record, i, manualLanguage);
         // Positions beyond the vocabulary have no name a design could use.
         if (!name.empty() && record.FieldKind(i) == KindText) {
             const bool tamberCode = record.Mode == TMode::Tamber && i == TamberCodeIdPosition;
             const std::string value = tamberCode ? TamberTail(record.FieldValue(i)) : std::string(record.FieldValue(i));
             job.LlDefineVariableExt(name, value, VariableType::Text);
         }
-        DefineModeVariables(job, record, i);
+        DefineModeVariables(job, record, i, name);
     }
 }
 

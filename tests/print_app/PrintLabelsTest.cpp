@@ -187,6 +187,33 @@ TEST_F(PrintLabelsTest, ABarcodeRangeAndAPlainLabelPrintThroughTheEngine) {
     EXPECT_EQ(printedBarcodes(), expected);
 }
 
+TEST_F(PrintLabelsTest, TheEnginePrintsADesignInItsOwnLanguageButNotOneMixingLanguages) {
+    start("Barcodelength=8");
+    struct Case {
+        std::string design;
+        std::vector<std::string> fields;
+        std::vector<std::string> typed;   // into the shown pairs
+        bool printed;
+    } cases[] = {
+        {"Dutch", {"Veld_01_Barcode", "Veld_03"}, {"12345678", "Tulip"}, true},
+        // the window shows the Dutch barcode only; the English text has no value the engine could give it
+        {"Mixed", {"Veld_01_Barcode", "Field_03"}, {"87654321"}, false},
+    };
+    for (const Case& c : cases) {
+        writeDesign(c.design + ".lbl", c.fields);
+        auto window = open(c.design + ".lbl");
+        for (std::size_t pair = 0; pair < c.typed.size(); ++pair)
+            window->FieldEdit(static_cast<int>(pair))->setText(QString::fromStdString(c.typed[pair]));
+        window->btnPrintClick();
+    }
+    ASSERT_EQ(labelFiles().size(), 2u);
+    drainWithEngine();
+    const std::string output = world.readFile("engine.out");
+    EXPECT_EQ(printedBarcodes(), std::vector<std::string>{"12345678"}) << output;
+    EXPECT_NE(printedText().find("Tulip"), std::string::npos) << output;
+    EXPECT_NE(output.find("Manual\tMixed\t1/30\tNot printed. Errorcode: -35."), std::string::npos) << output;
+}
+
 TEST_F(PrintLabelsTest, APreviewOfARangeShowsAtMost100LabelsAndNumbersNothing) {
     start("CheckDigit=MOD10\nLastBarcode=00000017");
     writeDesign("Range.lbl", {"Field_01_Barcode", "Field_03"});

@@ -104,6 +104,16 @@ std::vector<std::string> PrintingWindowsTest::printedBarcodes() const {
     return found;
 }
 
+std::string PrintingWindowsTest::printedText() const {
+    std::string text;
+    for (const std::string& name : SortedFiles(world.path("pdf"), ".pdf")) {
+        const auto document = Poppler::Document::load(QString::fromStdString(world.path("pdf/" + name)));
+        for (int page = 0; document && page < document->numPages(); ++page)
+            text += document->page(page)->text(QRectF()).toStdString() + "\n";
+    }
+    return text;
+}
+
 std::string PrintingWindowsTest::lastBarcodeStored() const {
     LoadLastBarcode();
     return Settings.LastBarcode;

@@ -31,6 +31,8 @@ protected:
     int drainWithEngine() const;
     // Every Code 128 symbol on every page of the printed PDFs.
     std::vector<std::string> printedBarcodes() const;
+    // The text of every page of the printed PDFs.
+    std::string printedText() const;
     std::string lastBarcodeStored() const;
 };
 
