@@ -158,10 +158,7 @@ void TfrmSideMenuPrint::ShowPrintWindow(QWidget* window) {
         return;
     }
     auto* printing = dynamic_cast<IPrintWindow*>(window);
-    if (!printing) {
-        ShowPlainMessage(this, "Printing labels comes with a later version of QuillPrint.");
-        return;
-    }
+    if (!printing) return;
     printing->SetDesign(CurrentManualDesign());
     ShowInnerWindow(window);
 }

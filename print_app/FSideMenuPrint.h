@@ -31,7 +31,8 @@ public:
     // Commands 2 and 3: the printing windows with the current Manual design.
     void ShowPrintLabels();
     void ShowPrintLabelsUseFile();
-    // The printing windows; until they are set those commands say so.
+    // Replaces the printing windows made at start (tests put probes in;
+    // with none set, those commands do nothing).
     void SetPrintWindows(QWidget* printLabels, QWidget* printLabelsUseFile);
     TCurrentDesign CurrentManualDesign() const;
 
