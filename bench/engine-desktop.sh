@@ -36,15 +36,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-n=80
-while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-Xvfb :$n -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=:$n
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-trayer --edge bottom --align right --widthtype pixel --width 120 --height 28 >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+. scripts/lib/private-display.sh
+start_private_display 80 1280x800
+start_tray
 
 export QUILL_DATA=$work/data QUILL_REGISTRY=$work/registry.db QUILL_PDF_DIR=$work/pdf
 export CUPS_SERVER=$work/no-cups.sock LC_ALL=C XDG_RUNTIME_DIR=$work/runtime

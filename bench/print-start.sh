@@ -34,12 +34,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-n=85
-while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-Xvfb :$n -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=:$n
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+. "$repo/scripts/lib/private-display.sh"
+start_private_display 85 1280x800
 
 export QUILL_DATA=$work/data QUILL_REGISTRY=$work/registry.db
 export CUPS_SERVER=$work/no-cups.sock LC_ALL=C XDG_RUNTIME_DIR=$work/runtime

@@ -9,8 +9,9 @@ cd "$(dirname "$0")/.."
 repo=$PWD
 build=$repo/${QUILL_BUILD_DIR:-build}
 engine=$build/engine_app/quill-engine
+print=$build/print_app/quill-print
 shots=$repo/docs/screenshots
-[ -x "$engine" ] || { echo "screenshots: build first (scripts/build.sh)" >&2; exit 1; }
+[ -x "$engine" ] && [ -x "$print" ] || { echo "screenshots: build first (scripts/build.sh)" >&2; exit 1; }
 for tool in Xvfb xdpyinfo xdotool xwininfo trayer import convert; do
   command -v "$tool" >/dev/null || { echo "screenshots: $tool missing (scripts/setup.sh)" >&2; exit 1; }
 done
@@ -25,21 +26,13 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A private display on a free number.
-n=90
-while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
+. "$repo/scripts/lib/private-display.sh"
 # Large enough for a window of a small laptop's whole screen (1366 x 768).
 export SCREEN_WIDTH=1920 SCREEN_HEIGHT=1080
-Xvfb :$n -screen 0 ${SCREEN_WIDTH}x${SCREEN_HEIGHT}x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-export DISPLAY=:$n
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+start_private_display 90 "${SCREEN_WIDTH}x${SCREEN_HEIGHT}" "$work/xvfb.log"
 # A light desktop, so that the shots do not show black around the windows.
 xsetroot -solid '#d8dde3' 2>/dev/null || true
-trayer --edge bottom --align right --widthtype pixel --width 120 --height 28 --transparent true --alpha 0 \
-  --tint 0x303840 >"$work/trayer.log" 2>&1 &
-pids+=($!)
-sleep 1
+start_tray "$work/trayer.log" --transparent true --alpha 0 --tint 0x303840
 
 window_id() {  # title regex
   for _ in $(seq 100); do
@@ -81,6 +74,29 @@ show_from_tray() {  # window-id
 shoot() {  # window-id name
   import -window "$1" "$shots/$2.png"
   echo "screenshots: $shots/$2.png"
+}
+# A click at x, y of the window whose geometry is in X and Y.
+click() {  # x y
+  xdotool mousemove $((X + $1)) $((Y + $2)) click 1
+  sleep 0.8
+}
+# Clicks at x, y of the screen, shoots the window that opens and closes it
+# with Escape.
+shoot_dialog() {  # x y title-regex name
+  xdotool mousemove "$1" "$2" click 1
+  local dialog
+  dialog=$(window_id "$3")
+  sleep 0.5
+  shoot "$dialog" "$4"
+  xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+  xdotool key Escape
+  sleep 0.5
+}
+# Waits for a program asked to end; fails when it is still running.
+ended() {  # pid program-name
+  for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
+  echo "screenshots: $2 did not end" >&2
+  return 1
 }
 
 

@@ -11,7 +11,7 @@ cp "$repo/examples/direct/designs/Direct/D01.lbl" "$designs/"
 cp "$repo/examples/labelfiles/Direct/DIR20240611-0001.lbl" "$backup/"
 
 cd "$program"
-"$build/print_app/quill-print" >"$work/print.out" 2>&1 &
+"$print" >"$work/print.out" 2>&1 &
 pids+=($!)
 main=$(window_id '^Quill - Print & Design$')
 sleep 1

@@ -47,18 +47,8 @@ xdotool mousemove $((X + 450)) $((Y + 119 + 14 + 7)) click 1
 sleep 0.5
 shoot "$main" engine-queue-window
 
-open_dialog() {  # button-x name
-  xdotool mousemove $((X + $1)) $((Y + HEIGHT - 38)) click 1
-  local dialog
-  dialog=$(window_id '^Labelprint Engine$')
-  sleep 0.5
-  shoot "$dialog" "$2"
-  xdotool windowfocus --sync "$dialog" 2>/dev/null || true
-  xdotool key Escape
-  sleep 0.5
-}
-open_dialog 262 engine-retry-dialog
-open_dialog 348 engine-abort-dialog
+shoot_dialog $((X + 262)) $((Y + HEIGHT - 38)) '^Labelprint Engine$' engine-retry-dialog
+shoot_dialog $((X + 348)) $((Y + HEIGHT - 38)) '^Labelprint Engine$' engine-abort-dialog
 
 # File, Exit closes the window like its close button: the end question.
 xdotool windowfocus --sync "$main" 2>/dev/null || true
@@ -70,9 +60,5 @@ sleep 0.5
 shoot "$question" engine-end-question
 xdotool windowfocus --sync "$question" 2>/dev/null || true
 xdotool key Return
-for _ in $(seq 100); do kill -0 "$engine_pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$engine_pid" 2>/dev/null; then
-  echo "screenshots: the engine did not end" >&2
-  exit 1
-fi
+ended "$engine_pid" "the engine"
 grep -q "Address	5/24	Printed to" "$work/engine.out" && echo "screenshots: End printed the collected task"

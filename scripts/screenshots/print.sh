@@ -2,8 +2,6 @@
 # Manual list, a multi-folder list with its copy dialogs, a Direct list and
 # the about box. The splash shows only while the program starts; its picture
 # comes from the widget tests (QUILL_SCREENSHOTS).
-print=$build/print_app/quill-print
-[ -x "$print" ] || { echo "screenshots: build quill-print first" >&2; exit 1; }
 export QUILL_DATA=$work/data QUILL_REGISTRY=$work/registry.db QUILL_PDF_DIR=$work/pdf
 labels=$QUILL_DATA/labels
 designs=$labels/designs
@@ -66,10 +64,6 @@ answer() {  # title-regex shot-name keys...: shoots the window, then answers it
 main=$(window_id '^Quill - Print & Design$')
 answer '^QuillPrint$' print-red-warning Return
 eval "$(xdotool getwindowgeometry --shell "$main")"
-click() {  # x y, relative to the main window
-  xdotool mousemove $((X + $1)) $((Y + $2)) click 1
-  sleep 0.8
-}
 # The window's layout is fixed for this display: rows of the list start
 # 121 pixels below the window's top, 18 pixels each; in the side menu a
 # closed group's header follows every 40 pixels, an open one's commands
@@ -91,10 +85,6 @@ keys "$main" alt+h a
 answer '^Order Information$' print-about Return
 
 keys "$main" alt+f Return
-for _ in $(seq 50); do kill -0 "$print_pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$print_pid" 2>/dev/null; then
-  echo "screenshots: quill-print did not end" >&2
-  exit 1
-fi
+ended "$print_pid" quill-print
 QUILL_SCREENSHOTS=$shots "$build/tests/print_app_tests" --gtest_filter='SplashScreenshot*' >/dev/null
 echo "screenshots: $shots/print-splash.png"

@@ -1,8 +1,6 @@
 # QuillPrint's printing windows: "Print Labels" with typed values and the
 # live sketch, the preview window, and "Print Labels - Use File" with a
 # text file read into its grid.
-print=$build/print_app/quill-print
-[ -x "$print" ] || { echo "screenshots: build quill-print first" >&2; exit 1; }
 export QUILL_DATA=$work/data QUILL_REGISTRY=$work/registry.db QUILL_PDF_DIR=$work/pdf
 designs=$QUILL_DATA/labels/designs/User
 mkdir -p "$QUILL_DATA/program" "$designs"
@@ -22,10 +20,6 @@ pids+=($print_pid)
 main=$(window_id '^Quill - Print & Design$')
 sleep 0.8
 eval "$(xdotool getwindowgeometry --shell "$main")"
-click() {  # x y, relative to the main window
-  xdotool mousemove $((X + $1)) $((Y + $2)) click 1
-  sleep 0.8
-}
 click 110 173   # "Print Labels"
 xdotool windowfocus --sync "$main" 2>/dev/null || true
 xdotool type --delay 20 "00012342"
@@ -67,4 +61,4 @@ shoot "$main" print-labels-use-file
 
 xdotool windowfocus --sync "$main" 2>/dev/null || true
 xdotool key alt+f Return
-for _ in $(seq 50); do kill -0 "$print_pid" 2>/dev/null || break; sleep 0.1; done
+ended "$print_pid" quill-print

@@ -49,14 +49,7 @@ tab() {  # x of the tab's caption
 editor() {  # shot name
   tab 257
   # "Multi Design Folders" of the Corvane group (right column, second group).
-  xdotool mousemove $((X + WIDTH - 93)) $((Y + 307)) click 1
-  local dialog
-  dialog=$(window_id '^Multi Design Folders$')
-  sleep 0.5
-  shoot "$dialog" "$1"
-  xdotool windowfocus --sync "$dialog" 2>/dev/null || true
-  xdotool key Escape
-  sleep 0.5
+  shoot_dialog $((X + WIDTH - 93)) $((Y + 307)) '^Multi Design Folders$' "$1"
 }
 shots() {  # name suffix
   tab 336
@@ -79,5 +72,5 @@ shots -1366
 xdotool mousemove $((X + 60)) $((Y + 90)) click 1
 sleep 0.5
 kill -TERM "$engine_pid"
-for _ in $(seq 100); do kill -0 "$engine_pid" 2>/dev/null || break; sleep 0.1; done
+ended "$engine_pid" "the engine"
 rm -rf "$site"
