@@ -21,13 +21,7 @@ namespace {
 
 class PrintLabelsTest : public PrintingWindowsTest {
 protected:
-    // The window on `design`, shown as the main window shows it.
-    std::unique_ptr<TfrmPrintLabels> open(const std::string& design) {
-        auto window = std::make_unique<TfrmPrintLabels>();
-        window->SetDesign(design, designFolder(), labelFolder());
-        window->show();
-        return window;
-    }
+    std::unique_ptr<TfrmPrintLabels> open(const std::string& design) { return openWindow<TfrmPrintLabels>(design); }
     static QStringList shownCaptions(const TfrmBasePrintLabels& window) {
         QStringList captions;
         for (int pair = 0; pair < FieldPairCount; ++pair)

@@ -16,10 +16,7 @@ namespace {
 class UseFileTest : public PrintingWindowsTest {
 protected:
     std::unique_ptr<TfrmPrintLabelsUseFile> open(const std::string& design) {
-        auto window = std::make_unique<TfrmPrintLabelsUseFile>();
-        window->SetDesign(design, designFolder(), labelFolder());
-        window->show();
-        return window;
+        return openWindow<TfrmPrintLabelsUseFile>(design);
     }
     std::string textFile(const std::string& name, const std::string& bytes) const {
         world.writeFile("text/" + name, bytes);

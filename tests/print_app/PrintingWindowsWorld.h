@@ -3,6 +3,7 @@
 // label folders in the test's temporary folder, QuillPrint's core start-up,
 // and the real quill-engine that prints what the windows wrote, into PDF
 // files whose barcodes the tests decode.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,15 @@ protected:
     // The text of every page of the printed PDFs.
     std::string printedText() const;
     std::string lastBarcodeStored() const;
+
+    // A printing window on `design`, shown as the main window shows it.
+    template <class Window>
+    std::unique_ptr<Window> openWindow(const std::string& design) {
+        auto window = std::make_unique<Window>();
+        window->SetDesign(design, designFolder(), labelFolder());
+        window->show();
+        return window;
+    }
 };
 
 }  // namespace quill::test
