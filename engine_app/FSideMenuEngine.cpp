@@ -114,15 +114,7 @@ void TfrmSideMenuEngine::BuildMenus() {
         });
     }
     connect(modesMenu_, &QMenu::aboutToShow, this, &TfrmSideMenuEngine::SyncModeChecks);
-    QAction* first = HelpMenu()->actions().value(0);
-    auto* contextHelp = new QAction("Context Help (F1)", this);
-    auto* help = new QAction("Help", this);
-    HelpMenu()->insertAction(first, contextHelp);
-    HelpMenu()->insertAction(first, help);
-    HelpMenu()->insertSeparator(first);
-    connect(contextHelp, &QAction::triggered, this,
-            [this] { ui::ShowHelpTopic(ui::NearestHelpContext(CurrentInnerWindow())); });
-    connect(help, &QAction::triggered, this, [] { ui::ShowHelpTopic(1001); });
+    AddHelpCommands("Help", 1001);
 }
 
 QWidget* TfrmSideMenuEngine::SettingsWindow() const { return frmSettings_; }

@@ -1,9 +1,7 @@
 #include "print_app/FSideMenuPrint.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QMenu>
 
 #include "core/Startup.h"
 #include "labelrender/LabelJob.h"
@@ -106,15 +104,7 @@ void TfrmSideMenuPrint::ShowFirstList() {
 }
 
 void TfrmSideMenuPrint::BuildMenus() {
-    QAction* first = HelpMenu()->actions().value(0);
-    auto* contextHelp = new QAction("Context Help (F1)", this);
-    auto* help = new QAction("&Help", this);
-    HelpMenu()->insertAction(first, contextHelp);
-    HelpMenu()->insertAction(first, help);
-    HelpMenu()->insertSeparator(first);
-    connect(contextHelp, &QAction::triggered, this,
-            [this] { ui::ShowHelpTopic(ui::NearestHelpContext(CurrentInnerWindow())); });
-    connect(help, &QAction::triggered, this, [] { ui::ShowHelpTopic(HelpContext); });
+    AddHelpCommands("&Help", HelpContext);
 }
 
 void TfrmSideMenuPrint::FExBarGroupItemClick(int groupNumber) {

@@ -15,6 +15,7 @@
 #include "ui/AboutBox.h"
 #include "ui/Artwork.h"
 #include "ui/ExBar.h"
+#include "ui/Help.h"
 #include "ui/UserGuide.h"
 
 namespace quill::ui {
@@ -224,6 +225,17 @@ QMenu* TfrmBaseSideMenu::AddMenu(const QString& title) {
     auto* menu = new QMenu(title, menuBar_);
     menuBar_->insertMenu(helpMenu_->menuAction(), menu);
     return menu;
+}
+
+void TfrmBaseSideMenu::AddHelpCommands(const QString& caption, int context) {
+    QAction* first = helpMenu_->actions().value(0);
+    auto* contextHelp = new QAction("Context Help (F1)", this);
+    auto* help = new QAction(caption, this);
+    helpMenu_->insertAction(first, contextHelp);
+    helpMenu_->insertAction(first, help);
+    helpMenu_->insertSeparator(first);
+    connect(contextHelp, &QAction::triggered, this, [this] { ShowHelpTopic(NearestHelpContext(CurrentInnerWindow())); });
+    connect(help, &QAction::triggered, this, [context] { ShowHelpTopic(context); });
 }
 
 void TfrmBaseSideMenu::SetSimpleText(const QString& text) { simpleText_->setText(text); }

@@ -64,6 +64,9 @@ public:
     QMenu* FileMenu() const { return fileMenu_; }
     QMenu* HelpMenu() const { return helpMenu_; }
     QMenu* AddMenu(const QString& title);
+    // "Context Help (F1)" (the topic of the current inner window) and
+    // `caption` (topic `context`) at the top of "&Help".
+    void AddHelpCommands(const QString& caption, int context);
     QMenuBar* MenuBar() const { return menuBar_; }
     QAction* ActionExit() const { return actionExit_; }
     QAction* ActionAbout() const { return actionAbout_; }
