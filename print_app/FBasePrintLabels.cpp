@@ -157,6 +157,12 @@ std::string TfrmBasePrintLabels::SendRecordsToFile(std::span<const TLabelRecord>
     return quill::SendRecordsToFile(labelFolder_, records);
 }
 
+void TfrmBasePrintLabels::InformNotWritten() {
+    Inform(QString::fromStdString("The labels could not be written to the label folder " + labelFolder_ +
+                                  "\rThey will not be printed. The log tells why."),
+           true);
+}
+
 void TfrmBasePrintLabels::showEvent(QShowEvent* event) {
     ui::TfrmBase::showEvent(event);
     // shown again after the main window was minimised: nothing to reload

@@ -54,6 +54,9 @@ public:
 
     // One Manual label file in the label folder; its path, empty on failure.
     std::string SendRecordsToFile(std::span<const TLabelRecord> records) const;
+    // Tells the user that a label file could not be written, so its labels
+    // will not be printed.
+    void InformNotWritten();
 
     QLabel* FieldCaption(int pair) const { return captions_[static_cast<std::size_t>(pair)]; }
     QLineEdit* FieldEdit(int pair) const { return edits_[static_cast<std::size_t>(pair)]; }

@@ -51,20 +51,24 @@ void TfrmPrintLabels::btnPrintClick() {
     const std::optional<TManualLabel> label = BuildLabel(false);
     if (!label) return;
     BeginProgress();
-    bool printed = true;
+    bool printed = true, written = true;
     {
         const TWaitCursor wait;
+        const auto send = [this, &written](std::span<const TLabelRecord> records) {
+            return written = !SendRecordsToFile(records).empty();
+        };
         if (InRangeState()) {
             const int count = label->amount;
             printed = PrintBarcodeRange(
-                *label, count, [this](std::span<const TLabelRecord> chunk) { SendRecordsToFile(chunk); },
-                [this, count](int done) { SetProgress(done, count); }, [this] { ApplyRangeState(); });
+                *label, count, send, [this, count](int done) { SetProgress(done, count); },
+                [this] { ApplyRangeState(); });
         } else {
             const TLabelRecord record = label->Record();
-            SendRecordsToFile({&record, 1});
+            send({&record, 1});
         }
     }
     if (!printed) Inform(QString::fromStdString(NoBarcodeMessage()), true);
+    if (!written) InformNotWritten();
     EndProgress();
     FocusFirstPair();
 }

@@ -275,14 +275,19 @@ void TfrmPrintLabelsUseFile::btnPrintClick() {
     BeginProgress();
     const std::optional<std::vector<TLabelRecord>> records = RowRecords(rows, amount, *design);
     if (!records) return;
-    const TWaitCursor wait;
     const std::span<const TLabelRecord> all(*records);
     std::size_t done = 0;
-    for (const int size : ChunkSizes(static_cast<int>(all.size()))) {
-        SendRecordsToFile(all.subspan(done, static_cast<std::size_t>(size)));
-        done += static_cast<std::size_t>(size);
-        SetProgress(static_cast<int>(done), static_cast<int>(all.size()));
+    bool written = true;
+    {
+        const TWaitCursor wait;
+        for (const int size : ChunkSizes(static_cast<int>(all.size()))) {
+            written = !SendRecordsToFile(all.subspan(done, static_cast<std::size_t>(size))).empty();
+            if (!written) break;
+            done += static_cast<std::size_t>(size);
+            SetProgress(static_cast<int>(done), static_cast<int>(all.size()));
+        }
     }
+    if (!written) InformNotWritten();
     EndProgress();
 }
 

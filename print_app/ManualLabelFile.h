@@ -10,7 +10,7 @@
 namespace quill {
 
 // Writes every record as one line; returns the file's path, empty when it
-// could not be written (the failure is logged, the user sees nothing). The
+// could not be written (the failure is logged; the window tells the user). The
 // file appears whole under its name, and never replaces another: a name
 // taken already (two prints in one second) waits for the next second.
 std::string SendRecordsToFile(const std::string& labelFolder, std::span<const TLabelRecord> records);

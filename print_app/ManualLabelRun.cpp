@@ -48,7 +48,7 @@ bool PrintBarcodeRange(const TManualLabel& label, int count, const TChunkWriter&
         Settings.LastBarcode = *barcode;
         SaveLastBarcode();
         if (chunkDone) chunkDone();
-        write(*records);
+        if (!write(*records)) break;
     }
     return true;
 }

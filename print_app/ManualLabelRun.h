@@ -44,13 +44,15 @@ std::optional<std::vector<TLabelRecord>> NumberLabels(const TManualLabel& label,
 // What the user reads when LastBarcode is no number.
 std::string NoBarcodeMessage();
 
-using TChunkWriter = std::function<void(std::span<const TLabelRecord> chunk)>;
+// False when the chunk could not be written.
+using TChunkWriter = std::function<bool(std::span<const TLabelRecord> chunk)>;
 
 // Prints a range of `count` labels from CurrentRangeBarcode(): per chunk,
 // LastBarcode is stored as the number after the chunk's last one before
 // `write` gets the chunk, so that no number is ever printed twice.
 // `progress` hears labels done; `chunkDone` runs after each stored chunk.
-// False when a number cannot be formed.
+// A chunk not written ends the range (its numbers stay used). False when a
+// number cannot be formed.
 bool PrintBarcodeRange(const TManualLabel& label, int count, const TChunkWriter& write,
                        const std::function<void(int done)>& progress, const std::function<void()>& chunkDone);
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <filesystem>
 
 #include "PrintingWindowsWorld.h"
 #include "core/UGlobals.h"
@@ -206,6 +207,25 @@ TEST_F(PrintLabelsTest, TheEnginePrintsADesignInItsOwnLanguageButNotOneMixingLan
     EXPECT_EQ(printedBarcodes(), std::vector<std::string>{"12345678"}) << output;
     EXPECT_NE(printedText().find("Tulip"), std::string::npos) << output;
     EXPECT_NE(output.find("Manual\tMixed\t1/30\tNot printed. Errorcode: -35."), std::string::npos) << output;
+}
+
+// A label folder that takes no files: the user is told once, and the range
+// ends at the first chunk not written.
+TEST_F(PrintLabelsTest, LabelsThatCannotBeWrittenAreReportedNotPrinted) {
+    start("CheckDigit=MOD10\nLastBarcode=00000017\nBarcodelength=8");
+    writeDesign("Range.lbl", {"Field_01_Barcode", "Field_03"});
+    std::filesystem::remove_all(labelFolder());
+    world.writeFile("data/labels/User", "not a folder");
+    auto window = open("Range.lbl");
+    window->BarcodeRangeBox()->setChecked(true);
+    window->FieldEdit(1)->setText("Range");
+    window->AmountEdit()->setText("251");
+    const auto seen = AnswerNextMessageBox(QMessageBox::Ok);
+    window->btnPrintClick();
+    ASSERT_TRUE(seen->shown);
+    EXPECT_EQ(seen->icon, QMessageBox::Critical);
+    EXPECT_TRUE(seen->text.startsWith("The labels could not be written to the label folder ")) << seen->text.toStdString();
+    EXPECT_EQ(lastBarcodeStored(), *NextBarcode("00000018", "MOD10", 250));
 }
 
 TEST_F(PrintLabelsTest, APreviewOfARangeShowsAtMost100LabelsAndNumbersNothing) {
