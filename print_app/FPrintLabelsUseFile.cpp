@@ -35,6 +35,8 @@ constexpr const char* kUnit = "FPrintLabelsUseFile";
 // A text file beyond this is no list of labels; reading it would only eat the memory.
 constexpr std::int64_t kLargestTextFile = 256LL << 20;
 
+std::string UnreadableText(const std::string& path) { return "File [" + path + "] could not be read"; }
+
 std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw std::runtime_error("cannot open " + path);
@@ -186,25 +188,32 @@ void TfrmPrintLabelsUseFile::ReadFile(const std::string& path) {
             return;
         }
     } catch (const std::exception& e) {
+        // not a plain file (a pipe, a device): never opened, it could block
         LogException(kUnit, "ReadFile(1)", "Exception", e.what());
+        Inform(QString::fromStdString(UnreadableText(path)), true);
         return;
     }
     model_.Clear();
-    const TWaitCursor wait;
     std::vector<TTextFileLine> lines;
-    try {
-        const QString text = DecodeTextFile(ReadBytes(path), Settings.CodePage);
-        const QChar separator = QChar(static_cast<unsigned char>(FieldSeparator()));
-        lines = SplitTextFile(text, separator, [this](int percent) {
-            ProgressBar()->setValue(percent);
-            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        });
-    } catch (const std::exception& e) {
-        LogException(kUnit, "ReadFile(2)", "Exception", e.what());
+    bool read = true;
+    {
+        const TWaitCursor wait;
+        try {
+            const QString text = DecodeTextFile(ReadBytes(path), Settings.CodePage);
+            const QChar separator = QChar(static_cast<unsigned char>(FieldSeparator()));
+            lines = SplitTextFile(text, separator, [this](int percent) {
+                ProgressBar()->setValue(percent);
+                QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            });
+        } catch (const std::exception& e) {
+            LogException(kUnit, "ReadFile(2)", "Exception", e.what());
+            read = false;
+        }
+        ProgressBar()->setValue(0);
+        model_.SetLines(std::move(lines));
+        if (model_.Total() > 0) FocusRow(0);
     }
-    ProgressBar()->setValue(0);
-    model_.SetLines(std::move(lines));
-    if (model_.Total() > 0) FocusRow(0);
+    if (!read) Inform(QString::fromStdString(UnreadableText(path)), true);
 }
 
 std::optional<std::string> TfrmPrintLabelsUseFile::DesignName() {

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
+#include <sys/stat.h>
 
 #include "PrintingWindowsWorld.h"
 #include "print_app/FPrintLabelsUseFile.h"
@@ -61,6 +62,12 @@ TEST_F(UseFileTest, LinesAreReadWithTheirSeparatorInTheirEncoding) {
     const auto missing = AnswerNextMessageBox(QMessageBox::Ok);
     window->ReadFile(world.path("text/none.txt"));
     EXPECT_EQ(missing->text.toStdString(), "File [" + world.path("text/none.txt") + "] could not be found");
+    EXPECT_EQ(window->Model().Total(), 2);
+    // a pipe is never opened (that would wait for a writer), and it says so
+    ASSERT_EQ(::mkfifo(world.path("text/pipe.txt").c_str(), 0600), 0);
+    const auto unreadable = AnswerNextMessageBox(QMessageBox::Ok);
+    window->ReadFile(world.path("text/pipe.txt"));
+    EXPECT_EQ(unreadable->text.toStdString(), "File [" + world.path("text/pipe.txt") + "] could not be read");
     EXPECT_EQ(window->Model().Total(), 2);
 }
 
