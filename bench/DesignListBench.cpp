@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "ScratchSite.h"
 #include "core/Startup.h"
 #include "core/UGlobals.h"
 #include "print_app/FSelectDesigns.h"
@@ -25,11 +26,7 @@ constexpr int Designs = 500;
 // A scratch site whose Manual folder holds 500 copies of the example design.
 struct TWorld {
     TWorld() {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        char root[] = "/tmp/quill-list-bench-XXXXXX";
-        const std::string folder = mkdtemp(root);
-        setenv("QUILL_DATA", (folder + "/data").c_str(), 1);
-        setenv("QUILL_REGISTRY", (folder + "/registry.db").c_str(), 1);
+        const std::string folder = MakeScratchSite("list");
         setenv("QUILL_PROGRAM_FOLDER", (folder + "/program/").c_str(), 1);
         fs::create_directories(folder + "/program");
         std::ofstream(folder + "/program/QUILL.INI") << "[USER]\nVisible=1\n";

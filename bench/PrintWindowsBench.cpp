@@ -19,6 +19,7 @@
 #include <memory>
 #include <string>
 
+#include "ScratchSite.h"
 #include "core/Startup.h"
 #include "core/UGlobals.h"
 #include "labelrender/WindowHooks.h"
@@ -33,11 +34,7 @@ namespace fs = std::filesystem;
 
 struct TWorld {
     TWorld() {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        char root[] = "/tmp/quill-print-bench-XXXXXX";
-        folder = mkdtemp(root);
-        setenv("QUILL_DATA", (folder + "/data").c_str(), 1);
-        setenv("QUILL_REGISTRY", (folder + "/registry.db").c_str(), 1);
+        folder = MakeScratchSite("print");
         setenv("QUILL_PDF_DIR", (folder + "/pdf").c_str(), 1);
         setenv("CUPS_SERVER", (folder + "/no-cups.sock").c_str(), 1);
         app = std::make_unique<QApplication>(argc, argv);

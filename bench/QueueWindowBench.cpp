@@ -3,14 +3,12 @@
 // given its printed status), with the window shown.
 #include <benchmark/benchmark.h>
 
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <QApplication>
 #include <QTreeView>
 #include <memory>
 #include <string>
 
+#include "ScratchSite.h"
 #include "core/Startup.h"
 #include "core/UGlobals.h"
 #include "engine/EngineCore.h"
@@ -23,11 +21,7 @@ constexpr int Rows = 1000;
 // An engine over a scratch data root, its queue window shown offscreen.
 struct TWorld {
     TWorld() {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        char root[] = "/tmp/quill-queue-bench-XXXXXX";
-        const std::string folder = mkdtemp(root);
-        setenv("QUILL_DATA", (folder + "/data").c_str(), 1);
-        setenv("QUILL_REGISTRY", (folder + "/registry.db").c_str(), 1);
+        MakeScratchSite("queue");
         app = std::make_unique<QApplication>(argc, argv);
         quill::Folders.AppTitle = "QuillEngine";
         quill::InitializeGlobals();
