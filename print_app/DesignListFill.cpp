@@ -92,7 +92,7 @@ TFillResult MultiFolderDesignsFillList(TDesignListModel& model, TMode mode, cons
 
 void ReadStatusAndSketch(TMode mode, TDesignRow& row) {
     row.Status = 0;
-    row.Sketch = QImage();
+    row.Sketch = TSketchPicture();
     if (IsDirectMode(mode)) return;
     const std::string& folder = row.DesignLocation;
     if (!platform::FileExists(platform::FindCaseInsensitive(folder, DesignBaseName(row.Design) + ".lbp")))
@@ -107,9 +107,8 @@ void ReadStatusAndSketch(TMode mode, TDesignRow& row) {
     if (unusable(sketch) || unusable(jpeg) || !IsReadableDesignSize(folder + row.Design)) return;
     const bool haveSketch = platform::FileExists(sketch) || CreateSketch(mode, folder, folder, TLabelRecord{}, row.Design);
     if (!haveSketch) return;
-    ConvertSketch(folder, row.Design);
-    const std::string bitmap = CompanionPath(folder, row.Design, ".bmp");
-    if (platform::KindOf(bitmap) == platform::FileKind::Regular) row.Sketch.load(QString::fromStdString(bitmap), "BMP");
+    ConvertSketchWhenChanged(folder, row.Design);
+    row.Sketch = TSketchPicture(CompanionPath(folder, row.Design, ".bmp"));
 }
 
 TFillResult DesignsFillList(TDesignListModel& model, TMode mode, const TCurrentDesignKey& current) {

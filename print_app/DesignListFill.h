@@ -25,8 +25,8 @@ struct TCurrentDesignKey {
 };
 
 // Status and sketch of a design row, as a fill finds them: N.lbp missing
-// means status 1; N.lbv is made when missing and turned into N.bmp. Direct
-// designs have neither. The row's DesignLocation and Design must be set.
+// means status 1; N.lbv is made when missing and turned into N.bmp when it
+// changed. Direct designs have neither. The row's DesignLocation and Design must be set.
 void ReadStatusAndSketch(TMode mode, TDesignRow& row);
 
 // Clears the model and fills it for `mode`: a multi-folder list when the

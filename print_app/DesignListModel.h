@@ -5,12 +5,13 @@
 // and Date are shown); rows stay sorted on Design, without regard to case.
 #include <QAbstractItemModel>
 #include <QIcon>
-#include <QImage>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "print_app/SketchPicture.h"
 
 namespace quill {
 
@@ -31,7 +32,7 @@ struct TDesignRow {
     std::string DesignLocation;  // with trailing separator
     std::string LabelLocation;   // with trailing separator
     bool Dirty = false;          // description edited and not yet written
-    QImage Sketch;               // N.bmp as the fill found it; null when none
+    TSketchPicture Sketch;       // N.bmp where the fill found one
     bool Expanded = true;        // location rows
     std::vector<std::unique_ptr<TDesignRow>> Children;
 };

@@ -191,8 +191,8 @@ void TfrmBaseSelectDesign::CurrentRowChanged(const QModelIndex& index) {
     current_.Name = row->Design;
     currentRow_ = index.siblingAtColumn(0);
     description_->setPlainText(TDesignListModel::Text(row->Description));
-    if (!row->Sketch.isNull())
-        sketch_->setPixmap(QPixmap::fromImage(row->Sketch.scaled(sketch_->contentsRect().size(), Qt::KeepAspectRatio,
+    if (!row->Sketch.IsNull())
+        sketch_->setPixmap(QPixmap::fromImage(row->Sketch.Image().scaled(sketch_->contentsRect().size(), Qt::KeepAspectRatio,
                                                                  Qt::SmoothTransformation)));
 }
 

@@ -9,6 +9,7 @@
 #include "core/Utilities.h"
 #include "labelrender/LabelJob.h"
 #include "platform/FileOps.h"
+#include "printing/JpegFile.h"
 #include "printing/PrintJob.h"
 #include "printing/UImageTools.h"
 
@@ -45,6 +46,38 @@ bool CopyDesign(const std::string& source, const std::string& target) {
     return fs::copy_file(source, target, fs::copy_options::overwrite_existing, ec);
 }
 
+struct TSketchFiles {
+    std::string sketch;   // B.lbv as it is spelt in the folder
+    std::string jpeg;
+    std::string bitmap;
+};
+
+TSketchFiles SketchFilesOf(const std::string& folder, const std::string& designFileName) {
+    const std::string stem = fs::path(designFileName).stem().string();
+    const std::string base = AddBackslash(folder) + stem;
+    return {platform::FindCaseInsensitive(AddBackslash(folder), stem + ".lbv"), base + ".jpg", base + ".bmp"};
+}
+
+// Whether converting again would write the B.bmp that is there: it is
+// strictly newer than what it is made from (a write within the same clock
+// tick must not hide a change), and a JPEG sketch needs no shrinking and no
+// new copy in B.jpg.
+bool SketchPictureIsCurrent(const TSketchFiles& files) {
+    const std::optional<std::int64_t> bitmapTime = platform::LastWriteTimeNs(files.bitmap);
+    const std::optional<std::int64_t> sketchTime = platform::LastWriteTimeNs(files.sketch);
+    if (!bitmapTime || !sketchTime || *bitmapTime <= *sketchTime) return false;
+    switch (DetectSketchFormat(files.sketch)) {
+    case SketchFormat::Jpeg: {
+        const std::optional<std::int64_t> jpegTime = platform::LastWriteTimeNs(files.jpeg);
+        const std::optional<int> width = JpegWidth(files.sketch);
+        return jpegTime && *jpegTime >= *sketchTime && *bitmapTime > *jpegTime && width && *width <= SketchMaxWidth;
+    }
+    case SketchFormat::Bitmap: return true;
+    case SketchFormat::None: return false;
+    }
+    return false;
+}
+
 }  // namespace
 
 bool CopyWhenNewer(const std::string& source, const std::string& target) {
@@ -75,25 +108,24 @@ bool CreateSketch(TMode mode, const std::string& sourceFolder, const std::string
 }
 
 void ConvertSketch(const std::string& folder, const std::string& designFileName) {
-    const std::string stem = fs::path(designFileName).stem().string();
-    const std::string base = AddBackslash(folder) + stem;
-    const std::string bitmap = base + ".bmp";
-    platform::DeleteFile(bitmap);
-    const std::string sketch = platform::FindCaseInsensitive(AddBackslash(folder), stem + ".lbv");
-    switch (DetectSketchFormat(sketch)) {
-    case SketchFormat::Jpeg: {
-        const std::string jpeg = base + ".jpg";
-        ResizeImage(sketch, SketchMaxWidth);
-        CopyWhenNewer(sketch, jpeg);
-        if (platform::FileExists(jpeg)) Jpeg2Bmp(bitmap, jpeg);
+    const TSketchFiles files = SketchFilesOf(folder, designFileName);
+    platform::DeleteFile(files.bitmap);
+    switch (DetectSketchFormat(files.sketch)) {
+    case SketchFormat::Jpeg:
+        ResizeImage(files.sketch, SketchMaxWidth);
+        CopyWhenNewer(files.sketch, files.jpeg);
+        if (platform::FileExists(files.jpeg)) Jpeg2Bmp(files.bitmap, files.jpeg);
         break;
-    }
     case SketchFormat::Bitmap:
-        CopyWhenNewer(sketch, bitmap);
+        CopyWhenNewer(files.sketch, files.bitmap);
         break;
     case SketchFormat::None:
         break;
     }
+}
+
+void ConvertSketchWhenChanged(const std::string& folder, const std::string& designFileName) {
+    if (!SketchPictureIsCurrent(SketchFilesOf(folder, designFileName))) ConvertSketch(folder, designFileName);
 }
 
 }  // namespace quill

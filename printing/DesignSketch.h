@@ -20,6 +20,11 @@ bool CreateSketch(TMode mode, const std::string& sourceFolder, const std::string
 // sketch that cannot be converted leaves no picture.
 void ConvertSketch(const std::string& folder, const std::string& designFileName);
 
+// ConvertSketch, unless it would write the very B.bmp that is there (B.bmp
+// newer than B.jpg and B.lbv): what design lists call on every fill, so
+// that an unchanged sketch costs a few file times instead of a conversion.
+void ConvertSketchWhenChanged(const std::string& folder, const std::string& designFileName);
+
 // Copies `source` over `target` unless the target is at least as new;
 // nothing when the source is missing.
 bool CopyWhenNewer(const std::string& source, const std::string& target);

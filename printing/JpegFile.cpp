@@ -74,6 +74,24 @@ std::optional<TRgbImage> LoadJpeg(const std::string& path, std::string& error) {
     return image;
 }
 
+std::optional<int> JpegWidth(const std::string& path) {
+    FilePtr file(std::fopen(path.c_str(), "rb"));
+    if (!file) return std::nullopt;
+    jpeg_decompress_struct info{};
+    TJpegError jpegError;
+    InstallErrorHandler(jpegError, info.err);
+    if (setjmp(jpegError.jump)) {
+        jpeg_destroy_decompress(&info);
+        return std::nullopt;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_stdio_src(&info, file.get());
+    jpeg_read_header(&info, TRUE);
+    const int width = static_cast<int>(info.image_width);
+    jpeg_destroy_decompress(&info);
+    return width;
+}
+
 bool SaveJpeg(const TRgbImage& image, const std::string& path, int quality, std::string& error) {
     FilePtr file(std::fopen(path.c_str(), "wb"));
     if (!file) {

@@ -19,6 +19,8 @@ struct TRgbImage {
 // Decodes a colour or greyscale JPEG to RGB; nullopt with the
 // codec's reason in `error` when the file cannot be read or decoded.
 std::optional<TRgbImage> LoadJpeg(const std::string& path, std::string& error);
+// The width from the file's header alone; nullopt when it is no JPEG.
+std::optional<int> JpegWidth(const std::string& path);
 // false with the reason in `error` when the file cannot be written.
 bool SaveJpeg(const TRgbImage& image, const std::string& path, int quality, std::string& error);
 

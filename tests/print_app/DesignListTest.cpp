@@ -8,10 +8,13 @@
 #include <QTreeView>
 #include <sys/stat.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 #include "PrintAppWorld.h"
+#include "printing/JpegFile.h"
 
 namespace quill::test {
 namespace {
@@ -64,12 +67,12 @@ TEST_F(DesignListTest, FillShowsEveryDesignAndWarnsOnceOfThoseWithoutPrinterSett
     EXPECT_EQ(RowNamed(l, "Draft.lbl").Description, "");
     EXPECT_EQ(RowNamed(l, "Größe.lbl").Description, "Address labels");
     // Sketches are made from the designs; a broken design just has none.
-    EXPECT_FALSE(RowNamed(l, "Parcel.lbl").Sketch.isNull());
+    EXPECT_FALSE(RowNamed(l, "Parcel.lbl").Sketch.IsNull());
     EXPECT_TRUE(exists(std::string(Manual) + "Parcel.bmp"));
-    EXPECT_TRUE(RowNamed(l, "Broken.lbl").Sketch.isNull());
-    EXPECT_TRUE(RowNamed(l, "Huge.lbl").Sketch.isNull());
+    EXPECT_TRUE(RowNamed(l, "Broken.lbl").Sketch.IsNull());
+    EXPECT_TRUE(RowNamed(l, "Huge.lbl").Sketch.IsNull());
     EXPECT_EQ(RowNamed(l, "Huge.lbl").Description, "");
-    EXPECT_TRUE(RowNamed(l, "Address.lbl").Sketch.isNull());   // its sketch is a FIFO
+    EXPECT_TRUE(RowNamed(l, "Address.lbl").Sketch.IsNull());   // its sketch is a FIFO
     focus(l, "Parcel.lbl");
     EXPECT_FALSE(l.SketchPicture()->pixmap().isNull());
     EXPECT_EQ(l.DescriptionBox()->toPlainText(), "Parcels");
@@ -179,7 +182,44 @@ TEST_F(DesignListTest, CopyInOneFolderRefusesTakenNames) {
     for (const char* file : {"Copy.lbl", "Copy.lbv", "Copy.lbp", "Copy.bmp"}) EXPECT_TRUE(exists(Manual + std::string(file)));
     EXPECT_EQ(rows(l), (std::vector<std::string>{"Address.lbl", "Copy.lbl", "Parcel.lbl"}));
     EXPECT_EQ(RowNamed(l, "Copy.lbl").Description, "Address labels");
-    EXPECT_FALSE(RowNamed(l, "Copy.lbl").Sketch.isNull());
+    EXPECT_FALSE(RowNamed(l, "Copy.lbl").Sketch.IsNull());
+}
+
+// A refill reuses the pictures it made, yet what changed on disk since (the
+// sketch, or its JPEG) is what the next fill shows.
+TEST_F(DesignListTest, ASketchChangedOnDiskShowsItsNewPictureAtTheNextFill) {
+    putDesign(Manual, "Parcel");
+    start("[USER]\nVisible=1\n");
+    TfrmBaseSelectDesign& l = list(TMode::Manual);
+    const QImage made = RowNamed(l, "Parcel.lbl").Sketch.Image();
+    ASSERT_FALSE(made.isNull());
+    l.DesignsFillList(false);
+    EXPECT_EQ(RowNamed(l, "Parcel.lbl").Sketch.Image(), made);
+
+    const struct {
+        const char* file;
+        QSize size;
+        QRgb colour;
+    } edits[] = {{"Parcel.lbv", {60, 30}, qRgb(255, 0, 0)}, {"Parcel.jpg", {80, 40}, qRgb(0, 0, 255)}};
+    for (const auto& edit : edits) {
+        for (const char* picture : {"Parcel.lbv", "Parcel.jpg", "Parcel.bmp"}) {
+            const fs::path path = world.path(std::string(Manual) + picture);
+            fs::last_write_time(path, fs::last_write_time(path) - std::chrono::hours(1));
+        }
+        TRgbImage image;
+        image.Width = edit.size.width();
+        image.Height = edit.size.height();
+        for (int i = 0; i < image.Width * image.Height; ++i)
+            image.Pixels.insert(image.Pixels.end(), {std::uint8_t(qRed(edit.colour)), std::uint8_t(qGreen(edit.colour)),
+                                                     std::uint8_t(qBlue(edit.colour))});
+        std::string error;
+        ASSERT_TRUE(SaveJpeg(image, world.path(std::string(Manual) + edit.file), 95, error)) << error;
+        l.DesignsFillList(false);
+        const QImage shown = RowNamed(l, "Parcel.lbl").Sketch.Image();
+        EXPECT_EQ(shown.size(), edit.size) << edit.file;
+        EXPECT_LT(std::abs(qRed(shown.pixel(5, 5)) - qRed(edit.colour)) + std::abs(qBlue(shown.pixel(5, 5)) - qBlue(edit.colour)), 16)
+            << edit.file;
+    }
 }
 
 class MultiFolderTest : public PrintAppTest {
