@@ -15,9 +15,9 @@ char FoldAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
+std::string Folded(std::string name) {
+    std::transform(name.begin(), name.end(), name.begin(), FoldAscii);
+    return name;
 }
 
 // What is left of the pattern once the name is used up must match nothing:
@@ -107,16 +107,24 @@ std::optional<std::int64_t> LastWriteTimeNs(const std::string& path) {
 }
 
 std::string FindCaseInsensitive(const std::string& folder, const std::string& name) {
-    const std::string exact = Join(folder, name);
+    return FolderNames(folder).Find(name);
+}
+
+std::string FolderNames::Find(const std::string& name) const {
+    const std::string exact = Join(folder_, name);
     struct stat st {};
     if (::lstat(exact.c_str(), &st) == 0) return exact;
-    // Several spellings may differ only in case; the smallest byte string
-    // wins so the choice does not depend on directory order.
-    std::optional<std::string> best;
-    for (const std::string& entry : EntryNames(folder)) {
-        if (EqualsIgnoringCase(entry, name) && (!best || entry < *best)) best = entry;
+    if (!byFoldedName_) {
+        // Several spellings may differ only in case; the smallest byte
+        // string wins so the choice does not depend on directory order.
+        byFoldedName_.emplace();
+        for (std::string& entry : EntryNames(folder_)) {
+            const auto [known, added] = byFoldedName_->try_emplace(Folded(entry), entry);
+            if (!added && entry < known->second) known->second = std::move(entry);
+        }
     }
-    return best ? Join(folder, *best) : exact;
+    const auto found = byFoldedName_->find(Folded(name));
+    return found != byFoldedName_->end() ? Join(folder_, found->second) : exact;
 }
 
 }  // namespace quill::platform

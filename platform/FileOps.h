@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace quill::platform {
@@ -83,6 +84,19 @@ bool SetReadOnly(const std::string& path, bool readOnly);
 // `folder` + `name` when it exists; otherwise the first entry of `folder`
 // whose name equals `name` without regard to case; otherwise `folder` + `name`.
 std::string FindCaseInsensitive(const std::string& folder, const std::string& name);
+
+// FindCaseInsensitive for many names of one folder: the folder is listed
+// once, at the first name that does not exist as spelt, instead of at
+// every such name. Spellings created after that listing are not seen.
+class FolderNames {
+public:
+    explicit FolderNames(std::string folder) : folder_(std::move(folder)) {}
+    std::string Find(const std::string& name) const;
+
+private:
+    std::string folder_;
+    mutable std::optional<std::unordered_map<std::string, std::string>> byFoldedName_;
+};
 
 // The process's umask, read without changing it (022 when it cannot be read).
 unsigned FileCreationMask();

@@ -24,6 +24,8 @@ void LogFillException(const char* routine, const std::exception& e) {
 // One row per N.lbl of the folder, below `location` (top level when invalid).
 void AddDesignRows(TDesignListModel& model, TMode mode, const QModelIndex& location, int id,
                    const std::string& designFolder, const std::string& labelFolder, int& number, TFillResult& result) {
+    // Sketches not made yet would otherwise list the folder once each.
+    const platform::FolderNames names(designFolder);
     for (const platform::FileEntry& entry : platform::ListFiles(designFolder, "*.lbl")) {
         // Anyone of the site may write here: a link could steer the
         // description writes and copies elsewhere, a FIFO would block.
@@ -36,7 +38,7 @@ void AddDesignRows(TDesignListModel& model, TMode mode, const QModelIndex& locat
         row.LabelLocation = labelFolder;
         row.DateNs = entry.lastWriteNs;
         row.Description = ReadLabelDescription(designFolder + entry.name);
-        ReadStatusAndSketch(mode, row);
+        ReadStatusAndSketch(mode, row, names);
         result.AnyMissingPrinterSettings |= row.Status != 0;
         ++result.Designs;
         model.AddRow(location, std::move(row));
@@ -91,14 +93,17 @@ TFillResult MultiFolderDesignsFillList(TDesignListModel& model, TMode mode, cons
 }  // namespace
 
 void ReadStatusAndSketch(TMode mode, TDesignRow& row) {
+    ReadStatusAndSketch(mode, row, platform::FolderNames(row.DesignLocation));
+}
+
+void ReadStatusAndSketch(TMode mode, TDesignRow& row, const platform::FolderNames& names) {
     row.Status = 0;
     row.Sketch = TSketchPicture();
     if (IsDirectMode(mode)) return;
     const std::string& folder = row.DesignLocation;
-    if (!platform::FileExists(platform::FindCaseInsensitive(folder, DesignBaseName(row.Design) + ".lbp")))
-        row.Status = 1;
-    const std::string sketch = platform::FindCaseInsensitive(folder, DesignBaseName(row.Design) + ".lbv");
-    const std::string jpeg = platform::FindCaseInsensitive(folder, DesignBaseName(row.Design) + ".jpg");
+    if (!platform::FileExists(names.Find(DesignBaseName(row.Design) + ".lbp"))) row.Status = 1;
+    const std::string sketch = names.Find(DesignBaseName(row.Design) + ".lbv");
+    const std::string jpeg = names.Find(DesignBaseName(row.Design) + ".jpg");
     // Pictures are read and written only as plain files: no links, no FIFOs.
     const auto unusable = [](const std::string& path) {
         const platform::FileKind kind = platform::KindOf(path);

@@ -7,6 +7,7 @@
 #include <QModelIndex>
 
 #include "core/UGlobals.h"
+#include "platform/FileOps.h"
 #include "print_app/DesignListModel.h"
 
 namespace quill {
@@ -28,6 +29,8 @@ struct TCurrentDesignKey {
 // means status 1; N.lbv is made when missing and turned into N.bmp when it
 // changed. Direct designs have neither. The row's DesignLocation and Design must be set.
 void ReadStatusAndSketch(TMode mode, TDesignRow& row);
+// The same, with the companions looked up in `names` (of DesignLocation).
+void ReadStatusAndSketch(TMode mode, TDesignRow& row, const platform::FolderNames& names);
 
 // Clears the model and fills it for `mode`: a multi-folder list when the
 // mode has at least one location, else the mode's design folder (created
