@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "designer/EditOperations.h"
+#include "designer/VariableDrag.h"
 #include "labelrender/LabelPainter.h"
 
 namespace quill::designer {
@@ -460,14 +461,14 @@ void DesignCanvas::dragMoveEvent(QDragMoveEvent* event) {
 }
 
 void DesignCanvas::dropEvent(QDropEvent* event) {
-    const std::string name = event->mimeData()->data(kVariableMimeType).toStdString();
-    const Variable* variable = document_.variables().Find(name);
+    const auto dragged = ReadVariableMimeData(event->mimeData());
+    if (!dragged || document_.IsReadOnly()) return;
+    const std::string name = dragged->name.toStdString();
     const QPointF at = ToLabel(event->position());
     // dropped on the grid, so that hand-placed objects line up
     const double grid = snap_ ? gridMm_ * 1000.0 : 1.0;
     const auto onGrid = [&](double um) { return Length::um(std::llround(std::round(um / grid) * grid)); };
-    document_.AddObjects({ObjectForVariable(name, variable ? variable->type : VariableType::Text, onGrid(at.x()),
-                                            onGrid(at.y()))},
+    document_.AddObjects({ObjectForVariable(name, dragged->type, onGrid(at.x()), onGrid(at.y()))},
                          tr("Add %1").arg(QString::fromStdString(name)));
     event->acceptProposedAction();
 }

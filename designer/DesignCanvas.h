@@ -18,9 +18,6 @@ namespace quill::designer {
 
 using labelrender::DesignObject;
 
-// The MIME type of a variable dragged from the variables pane: its name, UTF-8.
-inline constexpr char kVariableMimeType[] = "application/x-quill-variable";
-
 class DesignCanvas : public QWidget {
     Q_OBJECT
 public:

@@ -203,6 +203,8 @@ DesignObject ObjectForVariable(const std::string& name, VariableType type, Lengt
     o.y = y;
     if (type == VariableType::Barcode) {
         BarcodeObject barcode;
+        // Code 128 carries every ID code (letters too), which Interleaved 2 of 5 does not
+        barcode.symbology = Symbology::Code128;
         barcode.contents = contents;
         o.width = Length::mm(40);
         o.height = Length::mm(10);

@@ -48,8 +48,8 @@ std::vector<DesignObject> ObjectsFromBytes(const QByteArray& bytes);
 // A new object of a type ("Text", "Barcode", ...) with a box of a sensible
 // size at (x, y).
 std::optional<DesignObject> NewObject(const std::string& type, Length x, Length y);
-// The object a variable dropped at (x, y) makes: a barcode for barcode
-// variables, a DataMatrix for DataMatrix ones, a text otherwise.
+// The object a variable dropped at (x, y) makes: a Code 128 barcode for
+// barcode variables, a DataMatrix for DataMatrix ones, a text otherwise.
 DesignObject ObjectForVariable(const std::string& name, labelrender::VariableType type, Length x, Length y);
 
 }  // namespace quill::designer
