@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <cstdlib>
 #include <set>
 
 #include "designer/UndoCommands.h"
@@ -23,6 +24,7 @@ void DesignDocument::Open(const std::string& path) {
     loadProblems_.clear();
     readOnly_ = false;
     unsaved_ = false;
+    highestSection_ = 0;
     design_ = Design{};
     baseBytes_.clear();
     const auto bytes = platform::FileExists(path) ? platform::ReadWholeFile(path) : std::nullopt;
@@ -118,11 +120,20 @@ void DesignDocument::ReplaceObjects(const std::vector<int>& indices, std::vector
 
 void DesignDocument::AddObjects(std::vector<DesignObject> objects, const QString& text) {
     if (readOnly_ || objects.empty()) return;
+    // each gets a section of its own, numbered above every section there is
+    long highest = 0;
+    const auto number = [](const std::string& name) {
+        return name.size() > 6 ? std::strtol(name.c_str() + 6, nullptr, 10) : 0L;
+    };
+    for (const DesignObject& o : design_.objects) highest = std::max(highest, number(o.name));
+    for (const DesignObject& o : base_.objects) highest = std::max(highest, number(o.name));
+    highest = std::max(highest, highestSection_);
     std::vector<int> indices;
     for (std::size_t i = 0; i < objects.size(); ++i) {
-        objects[i].name.clear();   // a section of its own when saved
+        objects[i].name = "Object" + std::to_string(++highest);
         indices.push_back(static_cast<int>(design_.objects.size() + i));
     }
+    highestSection_ = highest;
     undo_.push(new InsertObjectsCommand(*this, text, std::move(indices), std::move(objects), false));
 }
 

@@ -98,6 +98,7 @@ private:
     labelrender::VariableSet variables_;
     std::vector<int> selection_;
     int gesture_ = 0;
+    long highestSection_ = 0;   // of objects added, also those undone since
     QUndoStack undo_;
 };
 

@@ -556,18 +556,24 @@ std::string Design::UpdatedBytes(const Design& base, std::string_view baseBytes)
     for (const DesignObject& object : base.objects) before.emplace(object.name, &object);
 
     // Objects keep their sections while their numbers still rise in
-    // painting order; otherwise every object is written anew in order.
+    // painting order (new ones taking new sections); otherwise every object
+    // is written anew in order.
     bool keepSections = true;
     long last = -1;
     for (const DesignObject& object : objects) {
         const auto number = ObjectNumber(object.name);
-        if (!number || *number <= last || !before.count(object.name)) keepSections = false;
+        const bool isNew = !before.count(object.name);
+        if (!number || *number <= last || (isNew && doc.HasSection(object.name))) keepSections = false;
         if (number) last = *number;
     }
     if (keepSections) {
         std::map<std::string, bool, CaseInsensitiveLess> kept;
         for (const DesignObject& object : objects) {
-            changed = UpdateKeys(doc, object.name, ObjectKeys(object), ObjectKeys(*before.at(object.name))) || changed;
+            const auto old = before.find(object.name);
+            if (old == before.end())
+                WriteKeys(doc, object.name, ObjectKeys(object)), changed = true;
+            else
+                changed = UpdateKeys(doc, object.name, ObjectKeys(object), ObjectKeys(*old->second)) || changed;
             kept[object.name] = true;
         }
         for (const DesignObject& object : base.objects)
