@@ -104,6 +104,11 @@ TfrmLabelDesigner::TfrmLabelDesigner(LabelJob& job, const std::string& designPat
     });
     connect(&document_, &DesignDocument::selectionChanged, this, &TfrmLabelDesigner::UpdateActions);
     connect(&document_.undoStack(), &QUndoStack::cleanChanged, this, &TfrmLabelDesigner::UpdateTitle);
+    // the stack counts a step only after the edit ran
+    connect(&document_.undoStack(), &QUndoStack::indexChanged, this, [this] {
+        UpdateActions();
+        UpdateTitle();
+    });
 
     printer_->Load(PrinterSettingsFileFor(QString::fromStdString(document_.Folder()), QString::fromStdString(designPath)));
     PrinterChanged();
@@ -114,7 +119,11 @@ TfrmLabelDesigner::TfrmLabelDesigner(LabelJob& job, const std::string& designPat
     resize(1280, 760);
 }
 
-TfrmLabelDesigner::~TfrmLabelDesigner() = default;
+TfrmLabelDesigner::~TfrmLabelDesigner() {
+    // the stack outlives the members its signals reach
+    document_.undoStack().disconnect(this);
+    document_.disconnect(this);
+}
 
 void TfrmLabelDesigner::BuildActions(const std::vector<int>& prohibited) {
     for (int id : prohibited)

@@ -209,7 +209,8 @@ void PropertyPanel::AddKindFields(const DesignObject& object) {
 
 void PropertyPanel::Refresh() {
     const DesignObject* object = Current();
-    if (!object || object->kind.index() != shownKind_) return Rebuild();
+    if (!object) return;
+    if (object->kind.index() != shownKind_) return Rebuild();
     refreshing_ = true;
     for (auto& [widget, refresh] : refreshers_)
         if (!widget->hasFocus() || !widget->isEnabled()) refresh(*object);
