@@ -73,7 +73,7 @@ TfrmLabelDesigner::TfrmLabelDesigner(LabelJob& job, const std::string& designPat
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
     splitter->setStretchFactor(2, 0);
-    splitter->setSizes({230, 700, 330});
+    splitter->setSizes({300, 700, 340});
     layout->addWidget(splitter, 1);
 
     auto* status = new QStatusBar(this);
