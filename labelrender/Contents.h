@@ -16,6 +16,7 @@ public:
     struct Part {
         bool isVariable = false;
         std::string text;   // literal UTF-8 text, or the variable's name
+        bool operator==(const Part&) const = default;
     };
 
     ContentTemplate() = default;
@@ -28,6 +29,7 @@ public:
     const std::vector<Part>& parts() const { return parts_; }
     std::vector<std::string> VariableNames() const;
     bool IsEmpty() const { return parts_.empty(); }
+    bool operator==(const ContentTemplate&) const = default;
 
     // Literal parts as they stand, each variable replaced by `value(name)`.
     std::string Expand(const std::function<std::string(const std::string&)>& value) const;

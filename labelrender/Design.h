@@ -41,6 +41,9 @@ struct TextObject {
     VAlign valign = VAlign::Top;
     bool wordWrap = false;
     bool shrinkToFit = false;
+    // Shrinking stops at this size (points); 0: as small as the text needs.
+    double minFontSizePt = 0;
+    bool operator==(const TextObject&) const = default;
 };
 
 // Any symbology; the options apply where the symbology has them.
@@ -52,6 +55,7 @@ struct BarcodeObject {
     bool checkDigit = false;   // add the optional check character
     int errorCorrection = 0;   // 0: the encoder's choice
     int size = 0;              // symbol size, version or columns; 0: the smallest that holds the data
+    bool operator==(const BarcodeObject&) const = default;
 };
 
 // ECC 200, square symbol sizes unless a size is given.
@@ -60,6 +64,7 @@ struct DataMatrixObject {
     Colour colour;
     bool gs1 = false;
     int size = 0;
+    bool operator==(const DataMatrixObject&) const = default;
 };
 
 struct QrCodeObject {
@@ -68,33 +73,39 @@ struct QrCodeObject {
     bool gs1 = false;
     int errorCorrection = 0;   // 1 to 4: L, M, Q, H
     int size = 0;              // version 1 to 40
+    bool operator==(const QrCodeObject&) const = default;
 };
 
 // A picture file relative to the design's folder, drawn in proportion.
 struct ImageObject {
     std::string file;
+    bool operator==(const ImageObject&) const = default;
 };
 
 struct Stroke {
     Length width = Length::mm(0.3);
     Colour colour;
+    bool operator==(const Stroke&) const = default;
 };
 
 // From the box's top-left corner (x, y) to (x + width, y + height); the
 // only object whose width and height may be negative.
 struct LineObject {
     Stroke stroke;
+    bool operator==(const LineObject&) const = default;
 };
 
 struct RectangleObject {
     Stroke stroke;
     std::optional<Colour> fill;
     Length cornerRadius;
+    bool operator==(const RectangleObject&) const = default;
 };
 
 struct EllipseObject {
     Stroke stroke;
     std::optional<Colour> fill;
+    bool operator==(const EllipseObject&) const = default;
 };
 
 using ObjectKind = std::variant<TextObject, BarcodeObject, DataMatrixObject, QrCodeObject, ImageObject, LineObject,
@@ -108,6 +119,12 @@ struct DesignObject {
     Length x, y, width, height;
     int rotation = 0;   // 0, 90, 180 or 270
     ObjectKind kind;
+    // Designer state kept in the file: a locked object is not moved by
+    // the mouse; objects of one group (non-zero) are selected together.
+    bool locked = false;
+    int group = 0;
+
+    bool operator==(const DesignObject&) const = default;
 
     // The contents' template, or nullptr for objects without contents.
     const ContentTemplate* Contents() const;
@@ -125,6 +142,7 @@ struct PageGeometry {
     int rows = 1;
     int cols = 1;
 
+    bool operator==(const PageGeometry&) const = default;
     int LabelsPerPage() const { return rows * cols; }
     Length PageWidth() const;
     Length PageHeight() const;
@@ -136,6 +154,16 @@ struct PageGeometry {
 // LL_ERR_BAD_DESIGN, saying why, when the labels do not fit the page or the
 // page is too large.
 Status CheckPageGeometry(const PageGeometry& g);
+
+// How leniently a design file is read. The designer opens what it can of a
+// damaged or newer design so that its problems can be shown and mended.
+struct DesignReadOptions {
+    // Read a newer format version as far as this program understands it.
+    bool acceptNewerVersion = false;
+    // When given, every problem is listed here and reading goes on: broken
+    // values keep their defaults, objects of unknown type are left out.
+    std::vector<std::string>* problems = nullptr;
+};
 
 struct Design {
     int formatVersion = kDesignFormatVersion;
@@ -151,10 +179,15 @@ struct Design {
     // LL_ERR_BAD_DESIGN, LL_ERR_BAD_OBJECTTYPE or LL_ERR_EXPRESSION when it
     // is not a valid design.
     static Status Load(const std::string& path, Design& out);
-    static Status Parse(std::string_view bytes, Design& out);
+    static Status Parse(std::string_view bytes, Design& out, const DesignReadOptions& options = {});
     // Writes the whole file anew; false when it cannot be written.
     bool Save(const std::string& path) const;
     std::string ToBytes() const;
+    // The file `baseBytes` (which was read as `base`) with only what differs
+    // between `base` and this design rewritten: comments, the order of keys
+    // and keys this program does not know are kept, and an unchanged design
+    // gives `baseBytes` back byte for byte.
+    std::string UpdatedBytes(const Design& base, std::string_view baseBytes) const;
 };
 
 // Limits a design must keep: beyond them it is refused, not painted.

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "labelrender/LabelJob.h"
+#include "labelrender/Variables.h"
 #include "platform/FileOps.h"
 #include "platform/IniDocument.h"
 
@@ -36,8 +37,9 @@ std::optional<std::string> Get(const IniDocument& doc, std::string_view section,
 // Reads one section's keys into typed values, remembering the first problem.
 class SectionReader {
 public:
-    SectionReader(const IniDocument& doc, std::string section, Status& status)
-        : doc_(doc), section_(std::move(section)), status_(status) {}
+    SectionReader(const IniDocument& doc, std::string section, Status& status,
+                  std::vector<std::string>* problems = nullptr)
+        : doc_(doc), section_(std::move(section)), status_(status), problems_(problems) {}
 
     std::optional<std::string> Text(std::string_view key) const { return Get(doc_, section_, key); }
 
@@ -132,14 +134,20 @@ public:
         std::string why;
         auto parsed = ContentTemplate::Parse(source, &why);
         if (!parsed) {
-            if (status_.ok()) status_ = Status::Error(LL_ERR_EXPRESSION, "[" + section_ + "] Contents: " + why);
+            Report(Status::Error(LL_ERR_EXPRESSION, "[" + section_ + "] Contents: " + why));
             return {};
         }
         return *parsed;
     }
 
     void Fail(std::string_view key, const std::string& why) {
-        if (status_.ok()) status_ = Status::Error(LL_ERR_BAD_DESIGN, "[" + section_ + "] " + std::string(key) + ": " + why);
+        Report(Status::Error(LL_ERR_BAD_DESIGN, "[" + section_ + "] " + std::string(key) + ": " + why));
+    }
+
+    // The first problem becomes the status; a lenient reader lists them all.
+    void Report(Status problem) {
+        if (problems_) problems_->push_back(problem.message);
+        if (status_.ok()) status_ = std::move(problem);
     }
 
     static std::string Format(Length length) {
@@ -155,6 +163,7 @@ private:
     const IniDocument& doc_;
     std::string section_;
     Status& status_;
+    std::vector<std::string>* problems_;
 };
 
 constexpr std::pair<std::string_view, HAlign> kHAligns[] = {
@@ -198,6 +207,7 @@ std::optional<ObjectKind> ReadKind(const std::string& type, SectionReader& in) {
         text.valign = in.Choice("VAlign", text.valign, kVAligns);
         text.wordWrap = in.Flag("WordWrap", false);
         text.shrinkToFit = in.Flag("ShrinkToFit", false);
+        text.minFontSizePt = in.Number("MinFontSize", 0, 0, 1000);
         return text;
     }
     if (t == "barcode") {
@@ -285,51 +295,60 @@ Status CheckPageGeometry(const PageGeometry& g) {
     return Status::Ok();
 }
 
-Status Design::Parse(std::string_view bytes, Design& out) {
+Status Design::Parse(std::string_view bytes, Design& out, const DesignReadOptions& options) {
     out = Design{};
     const IniDocument doc(bytes);
     Status status;
+    std::vector<std::string>* problems = options.problems;
+    const bool lenient = problems != nullptr;
 
     SectionReader header(doc, "Design", status);
     if (!header.Text("FormatVersion"))
         return Status::Error(LL_ERR_BAD_DESIGN, "not a design file: no FormatVersion in section [Design]");
     out.formatVersion = header.Integer("FormatVersion", 0, 1, 1'000'000);
     if (!status.ok()) return status;
-    if (out.formatVersion > kDesignFormatVersion)
-        return Status::Error(LL_ERR_BAD_DESIGN, "design format version " + std::to_string(out.formatVersion) +
-                                                    " is newer than this program reads (" +
-                                                    std::to_string(kDesignFormatVersion) + ")");
+    if (out.formatVersion > kDesignFormatVersion) {
+        Status newer = Status::Error(LL_ERR_BAD_DESIGN, "design format version " + std::to_string(out.formatVersion) +
+                                                            " is newer than this program reads (" +
+                                                            std::to_string(kDesignFormatVersion) + ")");
+        if (!options.acceptNewerVersion) return newer;
+        status = newer;
+    }
 
     out.description = Get(doc, "Description", "Text").value_or("");
 
     PageGeometry& g = out.geometry;
-    SectionReader label(doc, "Label", status);
+    SectionReader label(doc, "Label", status, problems);
     g.labelWidth = label.Mm("Width", g.labelWidth, kMinLabelSide, kMaxPageSide);
     g.labelHeight = label.Mm("Height", g.labelHeight, kMinLabelSide, kMaxPageSide);
 
-    SectionReader layout(doc, "Layout", status);
+    SectionReader layout(doc, "Layout", status, problems);
     g.rows = layout.Integer("nRows", 1, 1, kMaxRowsOrColumns);
     g.cols = layout.Integer("nCols", 1, 1, kMaxRowsOrColumns);
-    SectionReader pageLayout(doc, "PageLayout", status);
+    SectionReader pageLayout(doc, "PageLayout", status, problems);
     g.rows = pageLayout.Integer("Layout.Count.y", g.rows, 1, kMaxRowsOrColumns);
     g.cols = pageLayout.Integer("Layout.Count.x", g.cols, 1, kMaxRowsOrColumns);
 
-    SectionReader page(doc, "Page", status);
+    SectionReader page(doc, "Page", status, problems);
     if (page.Text("Width")) g.pageWidth = page.Mm("Width", g.labelWidth, kMinLabelSide, kMaxPageSide);
     if (page.Text("Height")) g.pageHeight = page.Mm("Height", g.labelHeight, kMinLabelSide, kMaxPageSide);
     g.marginLeft = page.Mm("MarginLeft", kNoLength, kNoLength, kMaxPageSide);
     g.marginTop = page.Mm("MarginTop", kNoLength, kNoLength, kMaxPageSide);
     g.gapX = page.Mm("GapX", kNoLength, kNoLength, kMaxPageSide);
     g.gapY = page.Mm("GapY", kNoLength, kNoLength, kMaxPageSide);
-    if (!status.ok()) return status;
-    if (Status s = CheckPageGeometry(g); !s.ok()) return s;
+    if (!status.ok() && !lenient) return status;
+    if (Status s = CheckPageGeometry(g); !s.ok()) {
+        if (!lenient) return s;
+        problems->push_back(s.message);
+        if (status.ok()) status = s;
+    }
 
     std::map<long, std::string> sections;
     for (const std::string& section : doc.Sections())
         if (const auto number = ObjectNumber(section)) sections.emplace(*number, section);
 
     for (const auto& [number, section] : sections) {
-        SectionReader in(doc, section, status);
+        SectionReader in(doc, section, status, problems);
         const std::string type = in.Text("Type", "");
         DesignObject object;
         object.name = section;
@@ -340,17 +359,26 @@ Status Design::Parse(std::string_view bytes, Design& out) {
         object.width = in.Mm("Width", kNoLength, minSide, kMaxPageSide);
         object.height = in.Mm("Height", kNoLength, minSide, kMaxPageSide);
         object.rotation = in.Integer("Rotation", 0, 0, 270);
-        if (object.rotation % 90 != 0) in.Fail("Rotation", "must be 0, 90, 180 or 270");
+        if (object.rotation % 90 != 0) {
+            in.Fail("Rotation", "must be 0, 90, 180 or 270");
+            object.rotation = 0;
+        }
+        object.locked = in.Flag("Locked", false);
+        object.group = in.Integer("Group", 0, 0, 1'000'000);
         auto kind = ReadKind(type, in);
-        if (!kind)
-            return Status::Error(LL_ERR_BAD_OBJECTTYPE,
-                                 "[" + section + "] Type: '" + type +
-                                     "' is not Text, Barcode, DataMatrix, QRCode, Image, Line, Rectangle or Ellipse");
-        if (!status.ok()) return status;
+        if (!kind) {
+            Status unknown = Status::Error(
+                LL_ERR_BAD_OBJECTTYPE, "[" + section + "] Type: '" + type +
+                                           "' is not Text, Barcode, DataMatrix, QRCode, Image, Line, Rectangle or Ellipse");
+            if (!lenient) return unknown;
+            in.Report(std::move(unknown));
+            continue;
+        }
+        if (!status.ok() && !lenient) return status;
         object.kind = std::move(*kind);
         out.objects.push_back(std::move(object));
     }
-    return Status::Ok();
+    return status;
 }
 
 Status Design::Load(const std::string& path, Design& out) {
@@ -390,91 +418,180 @@ std::string NumberText(double value) {
 std::string MmText(Length length) { return NumberText(length.mm()); }
 std::string FlagText(bool flag) { return flag ? "1" : "0"; }
 
-void WriteStroke(IniDocument& doc, const std::string& s, const Stroke& stroke) {
-    doc.Set(s, "LineWidth", MmText(stroke.width));
-    doc.Set(s, "LineColor", ColourText(stroke.colour));
+// The keys of one section as this program writes them, in writing order.
+using Keys = std::vector<std::pair<std::string, std::string>>;
+
+void StrokeKeys(Keys& keys, const Stroke& stroke) {
+    keys.emplace_back("LineWidth", MmText(stroke.width));
+    keys.emplace_back("LineColor", ColourText(stroke.colour));
 }
 
-void WriteKind(IniDocument& doc, const std::string& s, const ObjectKind& kind) {
+void KindKeys(Keys& keys, const ObjectKind& kind) {
     std::visit(
         [&](const auto& k) {
             using K = std::decay_t<decltype(k)>;
-            if constexpr (requires { k.contents; }) doc.Set(s, "Contents", Quoted(k.contents.Source()));
+            if constexpr (requires { k.contents; }) keys.emplace_back("Contents", Quoted(k.contents.Source()));
             if constexpr (std::is_same_v<K, TextObject>) {
-                doc.Set(s, "Font", Quoted(k.fontFamily));
-                doc.Set(s, "FontSize", NumberText(k.fontSizePt));
-                doc.Set(s, "Bold", FlagText(k.bold));
-                doc.Set(s, "Italic", FlagText(k.italic));
-                doc.Set(s, "Color", ColourText(k.colour));
-                doc.Set(s, "Align", k.align == HAlign::Left ? "Left" : k.align == HAlign::Center ? "Center" : "Right");
-                doc.Set(s, "VAlign",
-                        k.valign == VAlign::Top ? "Top" : k.valign == VAlign::Middle ? "Middle" : "Bottom");
-                doc.Set(s, "WordWrap", FlagText(k.wordWrap));
-                doc.Set(s, "ShrinkToFit", FlagText(k.shrinkToFit));
+                keys.emplace_back("Font", Quoted(k.fontFamily));
+                keys.emplace_back("FontSize", NumberText(k.fontSizePt));
+                keys.emplace_back("Bold", FlagText(k.bold));
+                keys.emplace_back("Italic", FlagText(k.italic));
+                keys.emplace_back("Color", ColourText(k.colour));
+                keys.emplace_back("Align", k.align == HAlign::Left     ? "Left"
+                                           : k.align == HAlign::Center ? "Center"
+                                                                       : "Right");
+                keys.emplace_back("VAlign", k.valign == VAlign::Top      ? "Top"
+                                            : k.valign == VAlign::Middle ? "Middle"
+                                                                         : "Bottom");
+                keys.emplace_back("WordWrap", FlagText(k.wordWrap));
+                keys.emplace_back("ShrinkToFit", FlagText(k.shrinkToFit));
+                if (k.minFontSizePt > 0) keys.emplace_back("MinFontSize", NumberText(k.minFontSizePt));
             } else if constexpr (std::is_same_v<K, BarcodeObject>) {
                 const SymbologyInfo& info = InfoOf(k.symbology);
-                doc.Set(s, "Symbology", info.name);
-                doc.Set(s, "HumanReadable", FlagText(k.humanReadable));
-                doc.Set(s, "Color", ColourText(k.colour));
-                if (info.checkOn >= 0) doc.Set(s, "CheckDigit", FlagText(k.checkDigit));
-                if (info.flags & kEcc) doc.Set(s, "ErrorCorrection", std::to_string(k.errorCorrection));
-                if (info.flags & kSize) doc.Set(s, "Size", std::to_string(k.size));
+                keys.emplace_back("Symbology", std::string(info.name));
+                keys.emplace_back("HumanReadable", FlagText(k.humanReadable));
+                keys.emplace_back("Color", ColourText(k.colour));
+                if (info.checkOn >= 0) keys.emplace_back("CheckDigit", FlagText(k.checkDigit));
+                if (info.flags & kEcc) keys.emplace_back("ErrorCorrection", std::to_string(k.errorCorrection));
+                if (info.flags & kSize) keys.emplace_back("Size", std::to_string(k.size));
             } else if constexpr (std::is_same_v<K, DataMatrixObject>) {
-                doc.Set(s, "Color", ColourText(k.colour));
-                doc.Set(s, "GS1", FlagText(k.gs1));
-                doc.Set(s, "Size", std::to_string(k.size));
+                keys.emplace_back("Color", ColourText(k.colour));
+                keys.emplace_back("GS1", FlagText(k.gs1));
+                keys.emplace_back("Size", std::to_string(k.size));
             } else if constexpr (std::is_same_v<K, QrCodeObject>) {
-                doc.Set(s, "Color", ColourText(k.colour));
-                doc.Set(s, "GS1", FlagText(k.gs1));
-                doc.Set(s, "ErrorCorrection", std::to_string(k.errorCorrection));
-                doc.Set(s, "Size", std::to_string(k.size));
+                keys.emplace_back("Color", ColourText(k.colour));
+                keys.emplace_back("GS1", FlagText(k.gs1));
+                keys.emplace_back("ErrorCorrection", std::to_string(k.errorCorrection));
+                keys.emplace_back("Size", std::to_string(k.size));
             } else if constexpr (std::is_same_v<K, ImageObject>) {
-                doc.Set(s, "File", Quoted(k.file));
+                keys.emplace_back("File", Quoted(k.file));
             } else if constexpr (std::is_same_v<K, LineObject>) {
-                WriteStroke(doc, s, k.stroke);
+                StrokeKeys(keys, k.stroke);
             } else if constexpr (std::is_same_v<K, RectangleObject>) {
-                WriteStroke(doc, s, k.stroke);
-                doc.Set(s, "FillColor", k.fill ? ColourText(*k.fill) : "none");
-                doc.Set(s, "CornerRadius", MmText(k.cornerRadius));
+                StrokeKeys(keys, k.stroke);
+                keys.emplace_back("FillColor", k.fill ? ColourText(*k.fill) : "none");
+                keys.emplace_back("CornerRadius", MmText(k.cornerRadius));
             } else if constexpr (std::is_same_v<K, EllipseObject>) {
-                WriteStroke(doc, s, k.stroke);
-                doc.Set(s, "FillColor", k.fill ? ColourText(*k.fill) : "none");
+                StrokeKeys(keys, k.stroke);
+                keys.emplace_back("FillColor", k.fill ? ColourText(*k.fill) : "none");
             }
         },
         kind);
+}
+
+Keys ObjectKeys(const DesignObject& object) {
+    Keys keys{{"Type", std::string(TypeName(object.kind))},
+              {"X", MmText(object.x)},
+              {"Y", MmText(object.y)},
+              {"Width", MmText(object.width)},
+              {"Height", MmText(object.height)},
+              {"Rotation", std::to_string(object.rotation)}};
+    if (object.locked) keys.emplace_back("Locked", "1");
+    if (object.group != 0) keys.emplace_back("Group", std::to_string(object.group));
+    KindKeys(keys, object.kind);
+    return keys;
+}
+
+// The sections before the objects, each with its keys.
+std::vector<std::pair<std::string, Keys>> HeadKeys(const Design& design, int formatVersion) {
+    const PageGeometry& g = design.geometry;
+    Keys page{{"Width", MmText(g.PageWidth())}, {"Height", MmText(g.PageHeight())},
+              {"MarginLeft", MmText(g.marginLeft)}, {"MarginTop", MmText(g.marginTop)},
+              {"GapX", MmText(g.gapX)}, {"GapY", MmText(g.gapY)}};
+    return {
+        {"Design", {{"FormatVersion", std::to_string(formatVersion)}}},
+        {"Description", {{"Text", Quoted(design.description)}}},
+        {"Label", {{"Width", MmText(g.labelWidth)}, {"Height", MmText(g.labelHeight)}}},
+        {"Page", std::move(page)},
+        // both pairs, so that readers of either see the same layout
+        {"Layout", {{"nRows", std::to_string(g.rows)}, {"nCols", std::to_string(g.cols)}}},
+        {"PageLayout", {{"Layout.Count.x", std::to_string(g.cols)}, {"Layout.Count.y", std::to_string(g.rows)}}},
+    };
+}
+
+void WriteKeys(IniDocument& doc, const std::string& section, const Keys& keys) {
+    for (const auto& [key, value] : keys) doc.Set(section, key, value);
+}
+
+const std::string* FindKey(const Keys& keys, std::string_view key) {
+    for (const auto& [k, v] : keys)
+        if (k == key) return &v;
+    return nullptr;
+}
+
+// Rewrites in `doc` the keys whose values differ from `old`; keys only
+// `old` has are removed. Returns whether anything changed.
+bool UpdateKeys(IniDocument& doc, const std::string& section, const Keys& now, const Keys& old) {
+    bool changed = false;
+    for (const auto& [key, value] : now) {
+        const std::string* before = FindKey(old, key);
+        if (before && *before == value) continue;
+        doc.Set(section, key, value);
+        changed = true;
+    }
+    for (const auto& [key, value] : old)
+        if (!FindKey(now, key)) changed = doc.Remove(section, key) || changed;
+    return changed;
 }
 
 }  // namespace
 
 std::string Design::ToBytes() const {
     IniDocument doc("");
-    doc.Set("Design", "FormatVersion", std::to_string(kDesignFormatVersion));
-    doc.Set("Description", "Text", Quoted(description));
-    const PageGeometry& g = geometry;
-    doc.Set("Label", "Width", MmText(g.labelWidth));
-    doc.Set("Label", "Height", MmText(g.labelHeight));
-    doc.Set("Page", "Width", MmText(g.PageWidth()));
-    doc.Set("Page", "Height", MmText(g.PageHeight()));
-    doc.Set("Page", "MarginLeft", MmText(g.marginLeft));
-    doc.Set("Page", "MarginTop", MmText(g.marginTop));
-    doc.Set("Page", "GapX", MmText(g.gapX));
-    doc.Set("Page", "GapY", MmText(g.gapY));
-    // both pairs, so that readers of either see the same layout
-    doc.Set("Layout", "nRows", std::to_string(g.rows));
-    doc.Set("Layout", "nCols", std::to_string(g.cols));
-    doc.Set("PageLayout", "Layout.Count.x", std::to_string(g.cols));
-    doc.Set("PageLayout", "Layout.Count.y", std::to_string(g.rows));
+    for (const auto& [section, keys] : HeadKeys(*this, kDesignFormatVersion)) WriteKeys(doc, section, keys);
     int number = 0;
+    for (const DesignObject& object : objects) WriteKeys(doc, "Object" + std::to_string(++number), ObjectKeys(object));
+    return doc.Bytes();
+}
+
+std::string Design::UpdatedBytes(const Design& base, std::string_view baseBytes) const {
+    IniDocument doc(baseBytes);
+    bool changed = false;
+    const auto now = HeadKeys(*this, base.formatVersion);
+    const auto old = HeadKeys(base, base.formatVersion);
+    for (std::size_t i = 0; i < now.size(); ++i)
+        changed = UpdateKeys(doc, now[i].first, now[i].second, old[i].second) || changed;
+
+    std::map<std::string, const DesignObject*, CaseInsensitiveLess> before;
+    for (const DesignObject& object : base.objects) before.emplace(object.name, &object);
+
+    // Objects keep their sections while their numbers still rise in
+    // painting order (new ones taking new sections); otherwise every object
+    // is written anew in order.
+    bool keepSections = true;
+    long last = -1;
     for (const DesignObject& object : objects) {
-        const std::string s = "Object" + std::to_string(++number);
-        doc.Set(s, "Type", TypeName(object.kind));
-        doc.Set(s, "X", MmText(object.x));
-        doc.Set(s, "Y", MmText(object.y));
-        doc.Set(s, "Width", MmText(object.width));
-        doc.Set(s, "Height", MmText(object.height));
-        doc.Set(s, "Rotation", std::to_string(object.rotation));
-        WriteKind(doc, s, object.kind);
+        const auto number = ObjectNumber(object.name);
+        const bool isNew = !before.count(object.name);
+        if (!number || *number <= last || (isNew && doc.HasSection(object.name))) keepSections = false;
+        if (number) last = *number;
     }
+    if (keepSections) {
+        std::map<std::string, bool, CaseInsensitiveLess> kept;
+        for (const DesignObject& object : objects) {
+            const auto old = before.find(object.name);
+            if (old == before.end())
+                WriteKeys(doc, object.name, ObjectKeys(object)), changed = true;
+            else
+                changed = UpdateKeys(doc, object.name, ObjectKeys(object), ObjectKeys(*old->second)) || changed;
+            kept[object.name] = true;
+        }
+        for (const DesignObject& object : base.objects)
+            if (!kept.count(object.name)) changed = doc.EraseSection(object.name) || changed;
+    } else {
+        changed = true;
+        for (const DesignObject& object : base.objects) doc.EraseSection(object.name);
+        // sections this program could not read stay, under their numbers
+        long number = 0;
+        for (const DesignObject& object : objects) {
+            std::string section;
+            do section = "Object" + std::to_string(++number);
+            while (doc.HasSection(section));
+            WriteKeys(doc, section, ObjectKeys(object));
+        }
+    }
+    if (changed && base.formatVersion < kDesignFormatVersion)
+        doc.Set("Design", "FormatVersion", std::to_string(kDesignFormatVersion));
     return doc.Bytes();
 }
 

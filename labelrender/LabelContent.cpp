@@ -49,7 +49,7 @@ LabelFiller::LabelFiller(const Design& design, double dotsPerInch, double calibr
     : design_(design), content_{std::vector<ObjectContent>(design.objects.size()), dotsPerInch, calibrationFactor},
       encodedData_(design.objects.size()) {}
 
-Status LabelFiller::LoadImages(const std::string& designFolder) {
+Status LabelFiller::LoadImages(const std::string& designFolder, std::vector<Status>* failures) {
     for (std::size_t i = 0; i < design_.objects.size(); ++i) {
         const auto* image = std::get_if<ImageObject>(&design_.objects[i].kind);
         if (!image) continue;
@@ -58,15 +58,20 @@ Status LabelFiller::LoadImages(const std::string& designFolder) {
         const std::string path = image->file.starts_with('/') ? image->file
                                                                : platform::FindCaseInsensitive(folder, image->file);
         QImage picture(QString::fromStdString(path));
-        if (picture.isNull())
-            return Status::Error(LL_ERR_IMAGE, "[" + design_.objects[i].name + "] image " + path +
-                                                   " is missing or not a PNG, JPEG or BMP picture");
+        if (picture.isNull()) {
+            Status missing = Status::Error(LL_ERR_IMAGE, "[" + design_.objects[i].name + "] image " + path +
+                                                             " is missing or not a PNG, JPEG or BMP picture");
+            if (!failures) return missing;
+            failures->push_back(std::move(missing));
+            continue;
+        }
         content_.objects[i].image = std::move(picture);
     }
     return Status::Ok();
 }
 
-Status LabelFiller::Fill(const VariableSet& variables, const TextConversion& conversion) {
+Status LabelFiller::Fill(const VariableSet& variables, const TextConversion& conversion,
+                         std::vector<Status>* failures) {
     for (std::size_t i = 0; i < design_.objects.size(); ++i) {
         const DesignObject& object = design_.objects[i];
         const ContentTemplate* contents = object.Contents();
@@ -94,7 +99,9 @@ Status LabelFiller::Fill(const VariableSet& variables, const TextConversion& con
         if (!s.ok()) {
             out.symbol.reset();
             s.message = "[" + object.name + "] " + s.message;
-            return s;
+            if (!failures) return s;
+            failures->push_back(std::move(s));
+            continue;
         }
         encodedData_[i] = std::move(data);
     }

@@ -57,12 +57,16 @@ public:
     explicit LabelFiller(const Design& design, double dotsPerInch = 0, double calibrationFactor = 1);
 
     // Loads the design's pictures (names relative to `designFolder`);
-    // LL_ERR_IMAGE when one is missing or unreadable.
-    Status LoadImages(const std::string& designFolder);
+    // LL_ERR_IMAGE when one is missing or unreadable; with `failures`,
+    // every one is listed there and the others are loaded.
+    Status LoadImages(const std::string& designFolder, std::vector<Status>* failures = nullptr);
     // LL_ERR_BARCODE (and the object's name) when a symbol cannot be encoded
     // or its box cannot hold it at one printer dot per module; the content
-    // is then incomplete and must not be painted.
-    Status Fill(const VariableSet& variables, const TextConversion& conversion);
+    // is then incomplete and must not be painted. With `failures` every
+    // symbol that fails is listed there and left empty, and the others are
+    // filled: what a designer shows.
+    Status Fill(const VariableSet& variables, const TextConversion& conversion,
+                std::vector<Status>* failures = nullptr);
 
     const LabelContent& content() const { return content_; }
 

@@ -56,8 +56,9 @@ void PaintText(QPainter& painter, const TextObject& text, const QString& value, 
     if (text.shrinkToFit) {
         const auto fits = [&](double candidate) { return FitsAt(text, value, box, candidate); };
         if (!fits(size)) {
-            // the largest size that fits; wrapping makes the need step-wise, so search
-            double fitting = 1;
+            // the largest size that fits, not below the minimum; wrapping
+            // makes the need step-wise, so search
+            double fitting = std::clamp(text.minFontSizePt * kMicrometresPerPoint, 1.0, size);
             double tooLarge = size;
             for (int round = 0; round < 12; ++round) {
                 const double middle = (fitting + tooLarge) / 2;
@@ -177,8 +178,9 @@ QTransform ObjectTransform(const DesignObject& object) {
 }
 
 bool TextFits(const TextObject& text, const QString& value, double boxWidthUm, double boxHeightUm) {
-    if (value.isEmpty() || text.shrinkToFit) return true;
-    return FitsAt(text, value, QRectF(0, 0, boxWidthUm, boxHeightUm), text.fontSizePt * kMicrometresPerPoint);
+    if (value.isEmpty() || (text.shrinkToFit && text.minFontSizePt <= 0)) return true;
+    const double sizePt = text.shrinkToFit ? std::min(text.minFontSizePt, text.fontSizePt) : text.fontSizePt;
+    return FitsAt(text, value, QRectF(0, 0, boxWidthUm, boxHeightUm), sizePt * kMicrometresPerPoint);
 }
 
 QFont HumanReadableFont(double pixelSizeUm) {

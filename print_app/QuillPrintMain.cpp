@@ -8,6 +8,7 @@
 
 #include "core/Startup.h"
 #include "core/UGlobals.h"
+#include "designer/LabelDesigner.h"
 #include "print_app/FSideMenuPrint.h"
 #include "ui/FPreview.h"
 #include "ui/Splash.h"
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("QuillPrint");
     quill::Folders.AppTitle = "QuillPrint";
     quill::ui::InstallPreviewWindowHook();
+    quill::designer::InstallLabelDesigner();
     quill::TfrmSideMenuPrint window;
     splash.hide();
     splash.close();
