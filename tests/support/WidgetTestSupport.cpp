@@ -7,7 +7,25 @@
 
 namespace quill::test {
 
+namespace {
+
+// The pollers still waiting for a modal window. An answer meant for one
+// test ("only if it asks") must not answer a window of the next one.
+QObject& PendingAnswers() {
+    static QObject* owner = new QObject;
+    return *owner;
+}
+
+class DropPendingAnswersAtTestEnd : public ::testing::EmptyTestEventListener {
+    void OnTestEnd(const ::testing::TestInfo&) override {
+        for (QObject* poll : PendingAnswers().children()) delete poll;
+    }
+};
+
+}  // namespace
+
 void QtWidgetsEnvironment::Prepare() {
+    ::testing::UnitTest::GetInstance()->listeners().Append(new DropPendingAnswersAtTestEnd);   // gtest owns it
     const QString runtime = QDir::tempPath() + "/quill-test-runtime";
     QDir().mkpath(runtime);
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -16,7 +34,7 @@ void QtWidgetsEnvironment::Prepare() {
 
 std::shared_ptr<ModalSeen> AnswerNextModal(std::function<void(QWidget*)> answer) {
     auto seen = std::make_shared<ModalSeen>();
-    auto* poll = new QTimer;
+    auto* poll = new QTimer(&PendingAnswers());
     poll->setInterval(10);
     QObject::connect(poll, &QTimer::timeout, [poll, seen, answer] {
         QWidget* modal = QApplication::activeModalWidget();
