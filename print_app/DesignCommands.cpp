@@ -89,9 +89,20 @@ bool NewDesign(const std::string& designFolder, TMode mode, ll::LabelJob& job, Q
         ShowErrorMessage(parent, DesignerMissingText(name));
         return false;
     }
+    // The design being replaced is set aside, not deleted, until the
+    // designer has saved the new one: leaving it without saving keeps it.
     const std::string path = platform::FindCaseInsensitive(folder, name);
-    if (platform::FileExists(path) && !platform::DeleteFile(path)) return false;
-    if (OpenDesigner(job, mode, parent, folder + name) != 0) return false;
+    const std::string setAside = path + ".replaced";
+    const bool replacing = platform::FileExists(path);
+    if (replacing && !platform::RenameNoReplace(path, setAside)) return false;
+    const int result = OpenDesigner(job, mode, parent, folder + name);
+    if (replacing) {
+        if (platform::FileExists(folder + name))
+            platform::DeleteFile(setAside);
+        else
+            platform::RenameNoReplace(setAside, path);
+    }
+    if (result != 0) return false;
     const std::string defaults = platform::FindCaseInsensitive(folder, "default.lbp");
     if (!platform::FileExists(defaults)) return true;
     return platform::RenameNoReplace(defaults, CompanionPath(folder, name, ".lbp"));

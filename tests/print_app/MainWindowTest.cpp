@@ -129,6 +129,16 @@ TEST_F(MainWindowTest, NewLabelNamesTheDesignAndKeepsTheDesignersPrinterSettings
     EXPECT_EQ(seen->at(2).text, "The label designer is not installed: Address.lbl was not opened.");
     EXPECT_EQ(description(std::string(ManualFolder) + "/Address.lbl"), "Address labels");
 
+    // A designer left without saving: the design that was to be replaced stays.
+    labelrender::InstallDesignerWindow([](labelrender::LabelJob&, void*, const std::string&, const std::string& path) {
+        EXPECT_FALSE(std::filesystem::exists(path));   // the designer starts a new design
+        return 0;
+    });
+    seen = AnswerInOrder({Input("Address"), Button(QMessageBox::Yes)});
+    w.FExBarMenuItemClick(4);
+    EXPECT_EQ(description(std::string(ManualFolder) + "/Address.lbl"), "Address labels");
+    EXPECT_FALSE(exists(std::string(ManualFolder) + "/Address.lbl.replaced"));
+
     labelrender::InstallDesignerWindow([this](labelrender::LabelJob&, void*, const std::string&,
                                               const std::string& path) {
         putDesign(ManualFolder, "Made", false);
